@@ -1,0 +1,30 @@
+# Thin front door; the build itself is CMake + Ninja.
+ASAN_BUILD    := build/asan
+RELEASE_BUILD := build/release
+JOBS          ?= $(shell nproc)
+
+export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS  ?= suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
+
+.PHONY: deps test build-test release demo clean
+
+deps:
+	@bash scripts/deps.sh
+
+build-test: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELDA_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test: build-test
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+release: deps
+	@cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+demo: release
+	@bash scripts/demo.sh $(RELEASE_BUILD)
+
+clean:
+	rm -rf build

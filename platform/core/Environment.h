@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// Looks up an environment variable. "APPDATA" and "USERPROFILE" fall back to
+// their Linux counterparts when unset: $XDG_CONFIG_HOME (or ~/.config) and $HOME.
+std::optional<std::string> environmentVariable(std::string_view name);
+
+// The per-user folders the programs keep settings in.
+std::string appDataFolder();
+std::string userProfileFolder();
+
+}  // namespace core

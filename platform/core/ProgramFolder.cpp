@@ -1,0 +1,31 @@
+#include "platform/core/ProgramFolder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/core/Path.h"
+
+namespace core {
+
+std::string executableFolder() {
+    std::vector<char> buffer(4096);
+    ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (length <= 0) {
+        return ".";
+    }
+    return parentFolder(std::string(buffer.data(), static_cast<size_t>(length)));
+}
+
+std::string programFolder(const char* overrideVariable) {
+    if (overrideVariable != nullptr) {
+        const char* value = std::getenv(overrideVariable);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return executableFolder();
+}
+
+}  // namespace core

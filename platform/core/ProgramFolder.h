@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// The folder of the running program: the directory of /proc/self/exe, or the
+// value of `overrideVariable` when that environment variable is set and not
+// empty (installs, tests and scripted runs point it at a folder of their own).
+std::string programFolder(const char* overrideVariable);
+
+// The directory of the running executable, without any override.
+std::string executableFolder();
+
+}  // namespace core
