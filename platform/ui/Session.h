@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+namespace ui {
+
+enum class Backend {
+    qt,        // real windows on the desktop
+    headless,  // no native windows; driven by ui::headless::Driver
+};
+
+// QUELDA_UI_BACKEND=headless chooses the headless backend; anything else qt.
+Backend backendFromEnvironment();
+
+namespace detail {
+class BackendImpl;
+}
+
+// The UI layer of the process: one session at a time, made on the window thread
+// before the first window, image or font. Closing it destroys windows still open.
+class Session {
+public:
+    explicit Session(Backend backend);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    static bool running();
+    static Backend backend();
+};
+
+}  // namespace ui
