@@ -12,10 +12,6 @@ enum class Backend {
 // QUELDA_UI_BACKEND=headless chooses the headless backend; anything else qt.
 Backend backendFromEnvironment();
 
-namespace detail {
-class BackendImpl;
-}
-
 // The UI layer of the process: one session at a time, made on the window thread
 // before the first window, image or font. Closing it destroys windows still open.
 class Session {
@@ -27,6 +23,9 @@ public:
 
     static bool running();
     static Backend backend();
+
+private:
+    bool owner_ = false;
 };
 
 }  // namespace ui

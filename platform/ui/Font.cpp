@@ -1,0 +1,118 @@
+#include "platform/ui/Font.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/detail/GraphicsData.h"
+#include "platform/ui/detail/QtConvert.h"
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kCjkFamily = "WenQuanYi Micro Hei";
+constexpr const char* kLatinFamily = "DejaVu Sans";
+constexpr int kDefaultPixelHeight = 12;
+
+// Faces the windows name that Linux desktops do not have.
+QString installedFamily(const std::string& face) {
+    static const char* const cjkFaces[] = {"宋体", "新宋体", "SimSun", "NSimSun", "\xCB\xCE\xCC\xE5"};
+    for (const char* cjk : cjkFaces) {
+        if (face == cjk) {
+            return QString::fromUtf8(kCjkFamily);
+        }
+    }
+    if (face.empty() || face.rfind("MS ", 0) == 0 || face == "Tahoma" || face == "Arial") {
+        return QString::fromUtf8(kLatinFamily);
+    }
+    return detail::toQString(face);
+}
+
+int pixelSizeFor(const FontSpec& spec, QFont font) {
+    if (spec.height < 0) {
+        return -spec.height;
+    }
+    if (spec.height == 0) {
+        // Narrow CJK faces are half as wide as they are high.
+        return spec.width > 0 ? 2 * spec.width : kDefaultPixelHeight;
+    }
+    // A positive height is the cell (ascent + descent); find the em that gives it.
+    constexpr int probe = 100;
+    font.setPixelSize(probe);
+    const int cell = std::max(1, QFontMetrics(font).height());
+    return std::max(1, static_cast<int>(std::lround(spec.height * static_cast<double>(probe) / cell)));
+}
+
+// Stretch that brings the average width of Latin text to the asked width.
+int stretchFor(const FontSpec& spec, const QFont& font) {
+    static const QString sample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const double natural = QFontMetrics(font).horizontalAdvance(sample) / static_cast<double>(sample.size());
+    if (natural <= 0) {
+        return 100;
+    }
+    return std::clamp(static_cast<int>(std::lround(100.0 * spec.width / natural)), 1, 4000);
+}
+
+QFont makeQFont(const FontSpec& spec) {
+    detail::ensureQtApplication(false);
+    QFont font;
+    font.setFamilies(
+        {installedFamily(spec.face), QString::fromUtf8(kCjkFamily), QString::fromUtf8(kLatinFamily)});
+    font.setWeight(
+        static_cast<QFont::Weight>(spec.weight <= 0 ? FW_NORMAL : std::clamp(spec.weight, 100, 900)));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setPixelSize(pixelSizeFor(spec, font));
+    if (spec.width > 0) {
+        font.setStretch(stretchFor(spec, font));
+    }
+    return font;
+}
+
+}  // namespace
+
+Font::Font() : Font(FontSpec{}) {}
+Font::Font(const FontSpec& spec)
+    : d_(std::make_unique<detail::FontData>(detail::FontData{spec, makeQFont(spec)})) {}
+Font::~Font() = default;
+Font::Font(const Font& other) : d_(std::make_unique<detail::FontData>(*other.d_)) {}
+Font& Font::operator=(const Font& other) {
+    *d_ = *other.d_;
+    return *this;
+}
+Font::Font(Font&& other) noexcept : d_(std::make_unique<detail::FontData>(*other.d_)) {}
+Font& Font::operator=(Font&& other) noexcept {
+    std::swap(d_, other.d_);
+    return *this;
+}
+
+const FontSpec& Font::spec() const {
+    return d_->spec;
+}
+
+Size Font::textExtent(std::string_view text) const {
+    const QFontMetrics metrics(d_->font);
+    return {metrics.horizontalAdvance(detail::toQString(text)), metrics.height()};
+}
+
+int Font::lineHeight() const {
+    return QFontMetrics(d_->font).height();
+}
+
+std::string Font::family() const {
+    return detail::fromQString(QFontInfo(d_->font).family());
+}
+
+FontSpec defaultGuiFont() {
+    return FontSpec{-11, 0, FW_NORMAL, "MS Shell Dlg"};
+}
+
+int logicalPixelsPerInch() {
+    return 96;
+}
+
+}  // namespace ui

@@ -1,0 +1,132 @@
+#include "platform/ui/Image.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+#include "platform/ui/detail/GraphicsData.h"
+#include "platform/ui/detail/QtConvert.h"
+
+namespace ui {
+
+namespace {
+
+QString resourcePath(ResourceKind kind, int id) {
+    return kind == ResourceKind::png ? QStringLiteral(":/res/png/%1.png").arg(id)
+                                     : QStringLiteral(":/res/bmp/%1.bmp").arg(id);
+}
+
+Image fromQImage(QImage decoded) {
+    Image result;
+    if (!decoded.isNull()) {
+        result.data().image = decoded.convertToFormat(detail::kImageFormat);
+    }
+    return result;
+}
+
+Image loadResource(ResourceKind kind, int id) {
+    detail::ensureQtApplication(false);
+    QFile file(resourcePath(kind, id));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    return fromQImage(QImage::fromData(bytes));
+}
+
+}  // namespace
+
+bool resourceExists(ResourceKind kind, int id) {
+    return QFile::exists(resourcePath(kind, id));
+}
+
+Image::Image() : d_(std::make_unique<detail::ImageData>()) {}
+
+Image::Image(int width, int height, Argb fill) : Image() {
+    if (width > 0 && height > 0) {
+        d_->image = QImage(width, height, detail::kImageFormat);
+        this->fill(fill);
+    }
+}
+
+Image::~Image() = default;
+// Deep copies: a painter may be writing into the original's pixels.
+Image::Image(const Image& other) : d_(std::make_unique<detail::ImageData>()) {
+    d_->image = other.d_->image.copy();
+}
+Image& Image::operator=(const Image& other) {
+    if (this != &other) {
+        d_->image = other.d_->image.copy();
+    }
+    return *this;
+}
+Image::Image(Image&& other) noexcept : d_(std::make_unique<detail::ImageData>()) {
+    d_->image.swap(other.d_->image);
+}
+Image& Image::operator=(Image&& other) noexcept {
+    d_->image.swap(other.d_->image);
+    return *this;
+}
+
+Image Image::fromPngResource(int id) {
+    return loadResource(ResourceKind::png, id);
+}
+Image Image::fromBitmapResource(int id) {
+    return loadResource(ResourceKind::bitmap, id);
+}
+
+Image Image::fromFile(const std::string& path) {
+    detail::ensureQtApplication(false);
+    return fromQImage(QImage(QString::fromStdString(path)));
+}
+
+Image Image::fromBytes(std::string_view bytes) {
+    detail::ensureQtApplication(false);
+    return fromQImage(
+        QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())));
+}
+
+bool Image::savePng(const std::string& path) const {
+    return !isNull() && d_->image.save(QString::fromStdString(path), "PNG");
+}
+
+bool Image::isNull() const {
+    return d_->image.isNull();
+}
+int Image::width() const {
+    return d_->image.width();
+}
+int Image::height() const {
+    return d_->image.height();
+}
+
+Argb Image::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width() || y >= height()) {
+        return 0;
+    }
+    return d_->image.pixel(x, y);
+}
+
+void Image::setPixel(int x, int y, Argb argb) {
+    if (x >= 0 && y >= 0 && x < width() && y < height()) {
+        d_->image.setPixel(x, y, qPremultiply(argb));
+    }
+}
+
+void Image::fill(Argb argb) {
+    if (!isNull()) {
+        d_->image.fill(qPremultiply(argb));
+    }
+}
+
+Image Image::copy(const Rect& rect) const {
+    Image result;
+    result.d_->image = d_->image.copy(detail::toQRect(rect));
+    return result;
+}
+
+bool Image::samePixels(const Image& other) const {
+    return d_->image == other.d_->image;
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/Session.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/detail/NativeEdit.h"
+#include "platform/ui/detail/NativeWindow.h"
+
+namespace ui {
+class EditControl;
+}
+
+namespace ui::detail {
+
+// One backend: the desktop (qt) or none (headless).
+class BackendImpl {
+public:
+    virtual ~BackendImpl() = default;
+
+    virtual Backend kind() const = 0;
+    virtual std::unique_ptr<NativeWindow> createWindow(Window& window) = 0;
+    virtual std::unique_ptr<NativeEdit> createEdit(EditControl& edit, Window& parent) = 0;
+
+    // Nothing is left to do in the loop: wait for native events or the deadline
+    // (clock time). Returns false when nothing can ever happen again (headless),
+    // so a loop that waits for more must end.
+    virtual bool waitForEvents(std::optional<std::chrono::nanoseconds> deadline, Window* modal) = 0;
+    // Any thread: a message was posted.
+    virtual void wake() = 0;
+
+    virtual Point cursorPos() const = 0;
+    virtual Rect workArea() const = 0;
+    virtual int messageBox(Window* owner, const std::string& text, const std::string& caption,
+                           unsigned type) = 0;
+    virtual std::optional<std::string> fileDialog(const FileDialogOptions& options) = 0;
+};
+
+}  // namespace ui::detail

@@ -1,0 +1,244 @@
+#include "platform/ui/headless/Driver.h"
+
+#include <algorithm>
+
+#include "platform/ui/EditControl.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/detail/Dispatcher.h"
+#include "platform/ui/detail/EditState.h"
+#include "platform/ui/detail/WindowState.h"
+#include "platform/ui/headless/HeadlessBackend.h"
+
+namespace ui::headless {
+
+namespace {
+
+detail::Dispatcher& dispatcher() {
+    return *detail::Dispatcher::current();
+}
+
+HeadlessBackend& backend() {
+    return static_cast<HeadlessBackend&>(dispatcher().backend());
+}
+
+bool hits(const Window& window, Point screen) {
+    if (!window.isVisible() || window.isMinimized() || !window.windowRect().contains(screen)) {
+        return false;
+    }
+    const Region& shape = window.shape();
+    return shape.isEmpty() || shape.contains(window.screenToClient(screen));
+}
+
+// The window the pointer is over: the aimed one when the point lies on it,
+// otherwise the uppermost other window there.
+Window* windowAt(Window& aimed, Point screen) {
+    if (hits(aimed, screen)) {
+        return &aimed;
+    }
+    std::vector<Window*> windows = dispatcher().windows();
+    std::stable_partition(windows.begin(), windows.end(), [](Window* w) { return !w->isTopmost(); });
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (hits(**it, screen)) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+detail::MouseButton toMouseButton(Button button) {
+    return button == Button::left ? detail::MouseButton::left : detail::MouseButton::right;
+}
+
+EditControl* focusedEdit() {
+    for (Window* window : dispatcher().windows()) {
+        for (EditControl* edit : window->state().edits) {
+            if (edit->hasFocus() && edit->isVisible()) {
+                return edit;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::string withoutLastCharacter(std::string text) {
+    while (!text.empty()) {
+        const auto byte = static_cast<unsigned char>(text.back());
+        text.pop_back();
+        if ((byte & 0xC0) != 0x80) {
+            break;
+        }
+    }
+    return text;
+}
+
+std::size_t characterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+Driver::Driver() : session_(Backend::headless) {
+    core::installClock(&clock_);
+}
+
+Driver::~Driver() {
+    core::installClock(nullptr);
+}
+
+void Driver::mouseMove(Window& window, Point client) {
+    const Point screen = window.clientToScreen(client);
+    dispatcher().input().pointerMoved(windowAt(window, screen), screen);
+    runUntilIdle();
+}
+
+void Driver::mouseDown(Window& window, Point client, Button button) {
+    const Point screen = window.clientToScreen(client);
+    dispatcher().input().buttonPressed(windowAt(window, screen), screen, toMouseButton(button));
+    runUntilIdle();
+}
+
+void Driver::mouseUp(Window& window, Point client, Button button) {
+    const Point screen = window.clientToScreen(client);
+    dispatcher().input().buttonReleased(windowAt(window, screen), screen, toMouseButton(button));
+    runUntilIdle();
+}
+
+void Driver::click(Window& window, Point client) {
+    const WindowHandle handle = window.handle();
+    mouseMove(window, client);
+    if (dispatcher().find(handle) != nullptr) {
+        mouseDown(window, client);
+    }
+    if (dispatcher().find(handle) != nullptr) {
+        mouseUp(window, client);
+    }
+}
+
+void Driver::wheel(Window& window, Point client, int delta) {
+    const Point screen = window.clientToScreen(client);
+    dispatcher().input().wheel(windowAt(window, screen), screen, delta);
+    runUntilIdle();
+}
+
+void Driver::mouseAway() {
+    dispatcher().input().pointerMoved(nullptr, {-10000, -10000});
+    runUntilIdle();
+}
+
+void Driver::keyDown(Window& window, int virtualKey) {
+    if (!dispatcher().input().key(window, WM_KEYDOWN, virtualKey) && virtualKey == VK_BACK) {
+        if (EditControl* edit = focusedEdit()) {
+            detail::editChangedByUser(*edit, withoutLastCharacter(edit->text()));
+        }
+    }
+    runUntilIdle();
+}
+
+void Driver::keyUp(Window& window, int virtualKey) {
+    dispatcher().input().key(window, WM_KEYUP, virtualKey);
+    runUntilIdle();
+}
+
+void Driver::typeText(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        EditControl* edit = focusedEdit();
+        if (edit == nullptr) {
+            return;
+        }
+        const int limit = edit->state().limit;
+        if (limit == 0 || characterCount(edit->text()) < static_cast<std::size_t>(limit)) {
+            detail::editChangedByUser(*edit, edit->text() + text.substr(i, length));
+        }
+        runUntilIdle();
+        i += length;
+    }
+}
+
+void Driver::activate(Window& window) {
+    window.state().native->activate();
+    runUntilIdle();
+}
+
+void Driver::advance(std::chrono::milliseconds duration) {
+    const auto target = clock_.now() + duration;
+    for (;;) {
+        runUntilIdle();
+        const auto next = dispatcher().nextDeadline();
+        if (!next || *next > target) {
+            break;
+        }
+        if (*next > clock_.now()) {
+            clock_.advance(*next - clock_.now());
+        }
+    }
+    if (clock_.now() < target) {
+        clock_.advance(target - clock_.now());
+    }
+    runUntilIdle();
+}
+
+void Driver::runUntilIdle() {
+    dispatcher().runUntilIdle();
+}
+
+bool Driver::waitForPosted(std::chrono::milliseconds timeout) {
+    const bool arrived = dispatcher().waitForPosted(timeout);
+    runUntilIdle();
+    return arrived;
+}
+
+void Driver::answerModal(std::function<void(Window& dialog)> answer) {
+    backend().modalAnswers.push_back(std::move(answer));
+}
+
+void Driver::answerMessageBox(int result) {
+    backend().messageBoxAnswers.push_back(result);
+}
+
+void Driver::answerFileDialog(std::optional<std::string> path) {
+    backend().fileDialogAnswers.push_back(std::move(path));
+}
+
+const std::vector<ShownMessageBox>& Driver::messageBoxes() const {
+    return backend().shownMessageBoxes;
+}
+
+const std::vector<FileDialogOptions>& Driver::fileDialogs() const {
+    return backend().shownFileDialogs;
+}
+
+const WindowRecord& Driver::record(const Window& window) const {
+    static const WindowRecord none;
+    const auto* native = static_cast<const HeadlessWindow*>(window.state().native.get());
+    return native ? native->record : none;
+}
+
+Image Driver::surface(const Window& window) const {
+    return window.surface();
+}
+
+bool Driver::saveSurface(const Window& window, const std::string& path) const {
+    return window.surface().savePng(path);
+}
+
+std::vector<Window*> Driver::visibleWindows() const {
+    std::vector<Window*> result;
+    for (Window* window : dispatcher().windows()) {
+        if (window->isVisible()) {
+            result.push_back(window);
+        }
+    }
+    std::stable_partition(result.begin(), result.end(), [](Window* w) { return !w->isTopmost(); });
+    return result;
+}
+
+void Driver::setWorkArea(const Rect& area) {
+    backend().workArea_ = area;
+}
+
+}  // namespace ui::headless

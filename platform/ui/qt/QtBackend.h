@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+#include "platform/ui/detail/BackendImpl.h"
+
+namespace ui::qt {
+
+// Real top-level windows through Qt Widgets; timers on the real clock.
+class QtBackend final : public detail::BackendImpl {
+public:
+    QtBackend();
+    ~QtBackend() override;
+
+    Backend kind() const override { return Backend::qt; }
+    std::unique_ptr<detail::NativeWindow> createWindow(Window& window) override;
+    std::unique_ptr<detail::NativeEdit> createEdit(EditControl& edit, Window& parent) override;
+    bool waitForEvents(std::optional<std::chrono::nanoseconds> deadline, Window* modal) override;
+    void wake() override;
+    Point cursorPos() const override;
+    Rect workArea() const override;
+    int messageBox(Window* owner, const std::string& text, const std::string& caption,
+                   unsigned type) override;
+    std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+
+private:
+    std::unique_ptr<QObject> waker_;
+    QTimer deadlineTimer_;
+};
+
+}  // namespace ui::qt
