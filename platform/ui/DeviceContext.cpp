@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cstdlib>
 #include <optional>
 
 #include "platform/ui/detail/GraphicsData.h"
@@ -69,20 +70,6 @@ int qtAlignment(unsigned format) {
     return flags;
 }
 
-Qt::PenStyle qtPenStyle(PenStyle style) {
-    switch (style) {
-        case PenStyle::dash:
-            return Qt::DashLine;
-        case PenStyle::dot:
-            return Qt::DotLine;
-        case PenStyle::none:
-            return Qt::NoPen;
-        case PenStyle::solid:
-            break;
-    }
-    return Qt::SolidLine;
-}
-
 bool validSizes(const Rect& destination, const Rect& source) {
     return destination.width() >= 1 && destination.height() >= 1 && source.width() >= 1 &&
            source.height() >= 1;
@@ -125,6 +112,10 @@ DeviceContext::DeviceContext(Image& target) : target_(&target), p_(std::make_uni
 }
 
 DeviceContext::~DeviceContext() {
+    finishPainting();
+}
+
+void DeviceContext::finishPainting() {
     if (p_->painter.isActive()) {
         p_->painter.end();
     }
@@ -204,20 +195,32 @@ void DeviceContext::moveTo(int x, int y) {
 void DeviceContext::lineTo(int x, int y) {
     const Point from = p_->position;
     p_->position = {x, y};
-    QPainter* painter = prepared(*p_, QPainter::CompositionMode_SourceOver);
-    if (painter == nullptr || p_->pen.style == PenStyle::none || (from.x == x && from.y == y)) {
+    if (p_->pen.style == PenStyle::none) {
         return;
     }
-    QPen pen(detail::toQColor(p_->pen.color), std::max(1, p_->pen.width), qtPenStyle(p_->pen.style));
-    pen.setCapStyle(Qt::FlatCap);
-    painter->setPen(pen);
-    // The end point is left out: draw to one pixel short of it along the line.
-    const int dx = (x > from.x) - (x < from.x);
-    const int dy = (y > from.y) - (y < from.y);
-    if (from.x == x || from.y == y) {
-        painter->drawLine(from.x, from.y, x - dx, y - dy);
-    } else {
-        painter->drawLine(QLineF(from.x + 0.5, from.y + 0.5, x + 0.5 - dx * 0.5, y + 0.5 - dy * 0.5));
+    // Bresenham's walk, leaving out the end point as line drawing on the desktop does.
+    const int width = std::max(1, p_->pen.width);
+    const int dx = std::abs(x - from.x);
+    const int dy = -std::abs(y - from.y);
+    const int sx = from.x < x ? 1 : -1;
+    const int sy = from.y < y ? 1 : -1;
+    int error = dx + dy;
+    Point at = from;
+    for (int step = 0; at.x != x || at.y != y; ++step) {
+        const bool dashGap = (p_->pen.style == PenStyle::dash && step % 6 >= 4) ||
+                             (p_->pen.style == PenStyle::dot && step % 2 == 1);
+        if (!dashGap) {
+            fillRect(rectAt(at.x - (width - 1) / 2, at.y - (width - 1) / 2, width, width), p_->pen.color);
+        }
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            at.x += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            at.y += sy;
+        }
     }
 }
 
@@ -310,6 +313,10 @@ MemoryDC::MemoryDC(int width, int height, Argb fill)
     : MemoryDC(std::make_unique<Holder>(Holder{Image(width, height, fill)})) {}
 
 MemoryDC::MemoryDC(Image picture) : MemoryDC(std::make_unique<Holder>(Holder{std::move(picture)})) {}
+
+MemoryDC::~MemoryDC() {
+    finishPainting();
+}
 
 MemoryDC::MemoryDC(std::unique_ptr<Holder> holder)
     : DeviceContext(holder->image), holder_(std::move(holder)) {}

@@ -98,6 +98,10 @@ public:
     COLORREF getPixel(int x, int y) const;
     void setPixel(int x, int y, COLORREF color);
 
+protected:
+    // Ends drawing before a derived class lets go of the target.
+    void finishPainting();
+
 private:
     Image* target_;
     std::unique_ptr<detail::PainterData> p_;
@@ -108,6 +112,7 @@ class MemoryDC : public DeviceContext {
 public:
     MemoryDC(int width, int height, Argb fill = 0xFF000000u);
     explicit MemoryDC(Image picture);
+    ~MemoryDC() override;
 
 private:
     struct Holder {
