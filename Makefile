@@ -7,7 +7,7 @@ export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS  ?= suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps test build-test release demo clean
+.PHONY: deps test build-test release demo fuzz clean
 
 deps:
 	@bash scripts/deps.sh
@@ -25,6 +25,9 @@ release: deps
 
 demo: release
 	@bash scripts/demo.sh $(RELEASE_BUILD)
+
+fuzz: deps
+	@bash scripts/fuzz.sh
 
 clean:
 	rm -rf build

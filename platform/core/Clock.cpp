@@ -12,7 +12,9 @@ std::uint32_t Clock::tickCount() const {
 
 RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
 
-Duration RealClock::now() const { return std::chrono::steady_clock::now() - start_; }
+Duration RealClock::now() const {
+    return std::chrono::steady_clock::now() - start_;
+}
 
 void RealClock::sleep(Duration duration) {
     if (duration > Duration::zero()) {
@@ -25,7 +27,9 @@ Duration VirtualClock::now() const {
     return now_;
 }
 
-void VirtualClock::sleep(Duration duration) { advance(duration); }
+void VirtualClock::sleep(Duration duration) {
+    advance(duration);
+}
 
 void VirtualClock::advance(Duration duration) {
     if (duration <= Duration::zero()) {
@@ -48,6 +52,8 @@ Clock& systemClock() {
     return clock ? *clock : realClock();
 }
 
-void installClock(Clock* clock) { installed.store(clock); }
+void installClock(Clock* clock) {
+    installed.store(clock);
+}
 
 }  // namespace core

@@ -52,8 +52,12 @@ std::optional<std::string> environmentVariable(std::string_view name) {
     return std::nullopt;
 }
 
-std::string appDataFolder() { return *environmentVariable("APPDATA"); }
+std::string appDataFolder() {
+    return *environmentVariable("APPDATA");
+}
 
-std::string userProfileFolder() { return *environmentVariable("USERPROFILE"); }
+std::string userProfileFolder() {
+    return *environmentVariable("USERPROFILE");
+}
 
 }  // namespace core

@@ -27,10 +27,12 @@ TEST(VirtualClockTest, SleepsFromSeveralThreadsAddUp) {
     std::vector<std::thread> threads;
     for (int i = 0; i < 4; ++i) {
         threads.emplace_back([&] {
-            for (int j = 0; j < 100; ++j) clock.sleep(1ms);
+            for (int j = 0; j < 100; ++j)
+                clock.sleep(1ms);
         });
     }
-    for (auto& t : threads) t.join();
+    for (auto& t : threads)
+        t.join();
     EXPECT_EQ(clock.now(), 400ms);
 }
 

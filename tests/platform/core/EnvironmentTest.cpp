@@ -13,7 +13,8 @@ namespace {
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
+        if (const char* old = std::getenv(name))
+            old_ = old;
         value ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
@@ -50,7 +51,11 @@ TEST(PathTest, JoinsWithOneSlash) {
         const char* name;
         const char* joined;
     } cases[] = {
-        {"/a", "b", "/a/b"}, {"/a/", "b", "/a/b"}, {"/a", "/b", "/a/b"}, {"", "b", "b"}, {"a", "config/x.psf", "a/config/x.psf"},
+        {"/a", "b", "/a/b"},
+        {"/a/", "b", "/a/b"},
+        {"/a", "/b", "/a/b"},
+        {"", "b", "b"},
+        {"a", "config/x.psf", "a/config/x.psf"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(core::joinPath(c.folder, c.name), c.joined) << c.folder << " + " << c.name;
