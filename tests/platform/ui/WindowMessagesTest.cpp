@@ -32,6 +32,7 @@ TEST_F(WindowMessagesTest, ClickSendsMoveDownUpAtClientCoordinates) {
 }
 
 struct DoubleClickCase {
+    const char* name;
     bool doubleClicks;
     std::chrono::milliseconds pause;
     Point second;
@@ -53,11 +54,24 @@ TEST_P(DoubleClickTest, SecondPressBecomesDoubleClickOnlyWhenAskedCloseAndQuick)
 INSTANTIATE_TEST_SUITE_P(
     Cases, DoubleClickTest,
     ::testing::Values(
-        DoubleClickCase{true, 100ms, {11, 9}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
-        DoubleClickCase{false, 100ms, {10, 10}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
-        DoubleClickCase{true, 501ms, {10, 10}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
+        DoubleClickCase{"QuickAndClose",
+                        true,
+                        100ms,
+                        {11, 9},
+                        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
+        DoubleClickCase{"WindowDidNotAsk",
+                        false,
+                        100ms,
+                        {10, 10},
+                        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
         DoubleClickCase{
-            true, 100ms, {14, 10}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}}));
+            "TooSlow", true, 501ms, {10, 10}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}},
+        DoubleClickCase{"TooFarApart",
+                        true,
+                        100ms,
+                        {14, 10},
+                        {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowMessagesTest, ThirdQuickClickStartsOverWithAPress) {
     RecordingWindow dialog;
