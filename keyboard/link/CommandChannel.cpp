@@ -59,7 +59,8 @@ std::optional<std::vector<std::uint8_t>> CommandChannel::Get(std::uint8_t report
 }
 
 std::optional<std::vector<std::uint8_t>> CommandChannel::SelectAndRead(int profile, std::uint8_t item,
-                                                                       std::uint8_t reportId, std::size_t length) {
+                                                                       std::uint8_t reportId,
+                                                                       std::size_t length) {
     std::lock_guard lock(mutex_);
     if (!device_) {
         return std::nullopt;

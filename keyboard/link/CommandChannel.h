@@ -28,8 +28,8 @@ public:
     // is open or the read failed.
     std::optional<std::vector<std::uint8_t>> Get(std::uint8_t reportId, std::size_t length);
     // The select report (profile AND 3, item), 8 ms, the read, 8 ms.
-    std::optional<std::vector<std::uint8_t>> SelectAndRead(int profile, std::uint8_t item, std::uint8_t reportId,
-                                                           std::size_t length);
+    std::optional<std::vector<std::uint8_t>> SelectAndRead(int profile, std::uint8_t item,
+                                                           std::uint8_t reportId, std::size_t length);
 
 private:
     static constexpr Milliseconds kReadPause{8};

@@ -143,6 +143,10 @@ void KeyboardLink::StartListener() {
         listener_.join();  // an earlier listener that has ended
     }
     listenerBusy = true;
+    {
+        std::lock_guard lock(eventHandleMutex_);
+        stopRequested_ = false;
+    }
     listener_ = std::thread([this] { Listen(); });
 }
 
@@ -150,6 +154,7 @@ void KeyboardLink::StopListener() {
     listening = false;
     {
         std::lock_guard lock(eventHandleMutex_);
+        stopRequested_ = true;
         if (eventHandle_) {
             eventHandle_->close();
         }
@@ -168,7 +173,12 @@ void KeyboardLink::Listen() {
         return;
     }
     {
+        // A stop that came while the handle was being opened must not be missed.
         std::lock_guard lock(eventHandleMutex_);
+        if (stopRequested_) {
+            listenerBusy = false;
+            return;
+        }
         eventHandle_ = device.get();
     }
     // Bytes 1 and 2 are read even from a report that came in shorter.

@@ -66,4 +66,5 @@ private:
     std::thread listener_;
     std::mutex eventHandleMutex_;
     hid::Device* eventHandle_ = nullptr;  // the listener's handle, closed to stop it
+    bool stopRequested_ = false;
 };

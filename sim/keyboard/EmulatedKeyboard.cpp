@@ -227,6 +227,7 @@ int EmulatedKeyboard::answerGet(std::span<std::uint8_t> request) {
         default:
             return -1;
     }
+    answer[0] = request[0];
     if (request[0] != 0x05) {
         answer[2] = firmware_.selectedProfile;
     }
