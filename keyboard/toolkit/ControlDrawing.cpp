@@ -1,0 +1,32 @@
+#include "keyboard/toolkit/ControlDrawing.h"
+
+ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w, int h,
+                            const ui::DeviceContext& source, int sx, int sy, int sw, int sh,
+                            ui::COLORREF key) {
+    if (w < 1 || h < 1 || sw < 1 || sh < 1) {
+        return ui::FALSE;
+    }
+    bool ok = destination.transparentBlit(ui::Rect{x, y, x + w, y + h}, source,
+                                          ui::Rect{sx, sy, sx + sw, sy + sh}, key);
+    return ok ? ui::TRUE : ui::FALSE;
+}
+
+ui::BOOL LoadPngResource(int id, ui::Image& image) {
+    if (!ui::resourceExists(ui::ResourceKind::png, id)) {
+        return ui::FALSE;
+    }
+    image = ui::Image::fromPngResource(id);
+    return ui::TRUE;
+}
+
+ui::FontSpec ControlFontSpec() {
+    return ui::FontSpec{.height = 12, .width = 0, .weight = ui::FW_NORMAL, .face = "宋体"};
+}
+
+ui::FontSpec DialogFontSpec() {
+    ui::FontSpec spec = ui::defaultGuiFont();
+    spec.face = "宋体";
+    spec.weight = ui::FW_SEMIBOLD;
+    spec.height = -(10 * ui::logicalPixelsPerInch()) / 72;
+    return spec;
+}
