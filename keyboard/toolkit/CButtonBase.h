@@ -11,6 +11,8 @@ class CButtonBase : public CControlBase {
 public:
     // Loads the button's PNG strip; FALSE when the resource is missing.
     virtual ui::BOOL SetImage(int resourceId) { return m_image.Load(resourceId); }
+    // A picture made at run time instead of a resource (generated looks, tests).
+    void SetStripImage(ui::Image image) { m_image.SetImage(std::move(image)); }
     int GetState() const { return m_state.Get(); }
     const ImageStrip& Strip() const { return m_image; }
 
