@@ -7,7 +7,6 @@
 
 namespace {
 constexpr unsigned kHoverMilliseconds = 1;
-constexpr ui::COLORREF kOutsideShape = ui::RGB(255, 255, 0);
 }  // namespace
 
 CDlgBase::CDlgBase(ui::Window* owner) : ui::Dialog(owner) {
@@ -53,24 +52,8 @@ void CDlgBase::SetBackground(int bitmapId) {
 }
 
 void CDlgBase::SetShapeFromBitmap(int bitmapId) {
-    ui::Image picture = ui::Image::fromBitmapResource(bitmapId);
-    ui::Region region;
-    const ui::Argb outside = ui::argbOf(kOutsideShape);
-    for (int y = 0; y < picture.height(); ++y) {
-        int x = 0;
-        while (x < picture.width()) {
-            while (x < picture.width() && (picture.pixel(x, y) | 0xFF000000u) == outside)
-                ++x;
-            int start = x;
-            while (x < picture.width() && (picture.pixel(x, y) | 0xFF000000u) != outside)
-                ++x;
-            if (x > start) {
-                region.unite(ui::Rect{start, y, x, y + 1});
-            }
-        }
-    }
-    m_region = region;
-    setShape(region);
+    m_region = ShapeFromBitmap(ui::Image::fromBitmapResource(bitmapId));
+    setShape(m_region);
     invalidate();
 }
 

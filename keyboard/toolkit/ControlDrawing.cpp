@@ -30,3 +30,23 @@ ui::FontSpec DialogFontSpec() {
     spec.height = -(10 * ui::logicalPixelsPerInch()) / 72;
     return spec;
 }
+
+ui::Region ShapeFromBitmap(const ui::Image& picture) {
+    const ui::Argb outside = ui::argbOf(ui::RGB(255, 255, 0));
+    auto inShape = [&](int x, int y) { return (picture.pixel(x, y) | 0xFF000000u) != outside; };
+    ui::Region region;
+    for (int y = 0; y < picture.height(); ++y) {
+        int x = 0;
+        while (x < picture.width()) {
+            while (x < picture.width() && !inShape(x, y))
+                ++x;
+            int start = x;
+            while (x < picture.width() && inShape(x, y))
+                ++x;
+            if (x > start) {
+                region.unite(ui::Rect{start, y, x, y + 1});
+            }
+        }
+    }
+    return region;
+}

@@ -3,6 +3,7 @@
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Region.h"
 
 // Drawing helpers shared by the skinned controls.
 
@@ -21,3 +22,7 @@ ui::BOOL LoadPngResource(int id, ui::Image& image);
 ui::FontSpec ControlFontSpec();
 // The dialogs' font: the stock GUI font as "宋体", weight 600, 10 points.
 ui::FontSpec DialogFontSpec();
+
+// A window shape: every pixel that is not RGB(255, 255, 0), as one-pixel-high
+// runs united row by row.
+ui::Region ShapeFromBitmap(const ui::Image& picture);

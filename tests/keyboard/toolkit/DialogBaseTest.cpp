@@ -3,6 +3,7 @@
 #include "ToolkitFixture.h"
 #include "keyboard/toolkit/CImageButton.h"
 #include "keyboard/toolkit/CWndPopup.h"
+#include "keyboard/toolkit/ControlDrawing.h"
 
 namespace {
 
@@ -60,18 +61,18 @@ TEST_F(DialogBaseTest, DoubleClickGivesOnePressAndTwoClicks) {
     EXPECT_EQ(CodesFrom(2046), (std::vector<ui::LPARAM>{kNotifyPressed, kNotifyClicked, kNotifyClicked}));
 }
 
-TEST_F(DialogBaseTest, ShapeComesFromEverythingThatIsNotYellow) {
+TEST(WindowShapeTest, ShapeIsEverythingThatIsNotYellow) {
     ui::Image picture(6, 2, ui::argbOf(ui::RGB(255, 255, 0)));
     for (int x = 1; x < 4; ++x)
         picture.setPixel(x, 0, 0xFF000000u);
     picture.setPixel(5, 1, 0xFF00FF00u);
-    // The dialog reads its shape from a bitmap resource; the same rule over a picture:
-    ui::Region expected;
-    expected.unite(Rect{1, 0, 4, 1});
-    expected.unite(Rect{5, 1, 6, 2});
-    dialog.SetShapeFromBitmap(987654);  // missing: an empty shape (the whole window)
-    EXPECT_TRUE(driver.record(dialog).shape.isEmpty());
-    EXPECT_TRUE(expected.contains({2, 0}));
+    std::vector<Rect> rects = ShapeFromBitmap(picture).rects();
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_EQ(rects[0].left, 1);
+    EXPECT_EQ(rects[0].right, 4);
+    EXPECT_EQ(rects[1].left, 5);
+    EXPECT_EQ(rects[1].top, 1);
+    EXPECT_TRUE(ShapeFromBitmap(ui::Image()).isEmpty());
 }
 
 // A popup that counts how often it was deleted.
