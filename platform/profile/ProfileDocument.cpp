@@ -30,6 +30,7 @@ ProfileDocument ProfileDocument::parse(std::string bytes) {
 
 void ProfileDocument::splitLines() {
     lines_.clear();
+    decoded_.clear();
     std::size_t unit = encoding_ == Encoding::Utf16Le ? 2 : 1;
     // An odd byte at the end of a UTF-16 file is no character; it stays untouched.
     textEnd_ = bytes_.size() - (bytes_.size() - textBegin_) % unit;
@@ -49,17 +50,23 @@ void ProfileDocument::splitLines() {
         if (value == '\r' && next < textEnd_ && unitAt(next) == '\n') {
             next += unit;
         }
-        lines_.push_back(classify(Line{begin, at, next}, decode(begin, at)));
+        addLine(begin, at, next);
         begin = at = next;
     }
     if (begin < textEnd_) {
-        lines_.push_back(classify(Line{begin, textEnd_, textEnd_}, decode(begin, textEnd_)));
+        addLine(begin, textEnd_, textEnd_);
     }
 }
 
-std::string ProfileDocument::decode(std::size_t begin, std::size_t end) const {
+void ProfileDocument::addLine(std::size_t begin, std::size_t end, std::size_t next) {
+    Line line{begin, end, next};
+    classify(line, decode(begin, end));
+    lines_.push_back(line);
+}
+
+ProfileDocument::Span ProfileDocument::decode(std::size_t begin, std::size_t end) {
     if (encoding_ != Encoding::Utf16Le) {
-        return bytes_.substr(begin, end - begin);
+        return {begin, end - begin};
     }
     std::u16string units;
     units.reserve((end - begin) / 2);
@@ -67,7 +74,15 @@ std::string ProfileDocument::decode(std::size_t begin, std::size_t end) const {
         units += static_cast<char16_t>(static_cast<unsigned char>(bytes_[at]) |
                                        (static_cast<unsigned char>(bytes_[at + 1]) << 8));
     }
-    return core::utf16ToUtf8(units);
+    Span span{decoded_.size(), 0};
+    decoded_ += core::utf16ToUtf8(units);
+    span.size = decoded_.size() - span.at;
+    return span;
+}
+
+std::string_view ProfileDocument::text(Span span) const {
+    const std::string& base = encoding_ == Encoding::Utf16Le ? decoded_ : bytes_;
+    return std::string_view(base).substr(span.at, span.size);
 }
 
 std::string ProfileDocument::encode(std::string_view text) const {
@@ -82,8 +97,12 @@ std::string ProfileDocument::encode(std::string_view text) const {
     return out;
 }
 
-ProfileDocument::Line ProfileDocument::classify(Line line, std::string_view text) {
-    std::string_view trimmed = trimBlanks(text);
+void ProfileDocument::classify(Line& line, Span span) const {
+    std::string_view whole = text(span);
+    auto spanOf = [&](std::string_view piece) {
+        return Span{span.at + static_cast<std::size_t>(piece.data() - whole.data()), piece.size()};
+    };
+    std::string_view trimmed = trimBlanks(whole);
     if (trimmed.empty()) {
         line.kind = Kind::Blank;
     } else if (trimmed.front() == ';') {
@@ -91,13 +110,12 @@ ProfileDocument::Line ProfileDocument::classify(Line line, std::string_view text
     } else if (trimmed.front() == '[' && trimmed.find(']') != std::string_view::npos) {
         line.kind = Kind::Header;
         std::size_t close = trimmed.rfind(']');
-        line.name = trimBlanks(trimmed.substr(1, close - 1));
+        line.name = spanOf(trimBlanks(trimmed.substr(1, close - 1)));
     } else if (std::size_t equals = trimmed.find('='); equals != std::string_view::npos) {
         line.kind = Kind::Entry;
-        line.name = trimBlanks(trimmed.substr(0, equals));
-        line.value = trimBlanks(trimmed.substr(equals + 1));
+        line.name = spanOf(trimBlanks(trimmed.substr(0, equals)));
+        line.value = spanOf(trimBlanks(trimmed.substr(equals + 1)));
     }
-    return line;
 }
 
 ProfileDocument::Position ProfileDocument::locate(std::string_view section, std::string_view key) const {
@@ -108,7 +126,7 @@ ProfileDocument::Position ProfileDocument::locate(std::string_view section, std:
             if (position.header) {
                 break;  // only the first section of a name counts
             }
-            if (equalsIgnoringCase(line.name, section)) {
+            if (equalsIgnoringCase(text(line.name), section)) {
                 position.header = position.lastContent = i;
             }
             continue;
@@ -117,7 +135,7 @@ ProfileDocument::Position ProfileDocument::locate(std::string_view section, std:
             continue;
         }
         position.lastContent = i;
-        if (line.kind == Kind::Entry && equalsIgnoringCase(line.name, key)) {
+        if (line.kind == Kind::Entry && equalsIgnoringCase(text(line.name), key)) {
             position.entry = i;
             break;
         }
@@ -130,7 +148,7 @@ std::optional<std::string> ProfileDocument::find(std::string_view section, std::
     if (!position.entry) {
         return std::nullopt;
     }
-    return lines_[*position.entry].value;
+    return std::string(text(lines_[*position.entry].value));
 }
 
 bool ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
@@ -141,7 +159,7 @@ bool ProfileDocument::set(std::string_view section, std::string_view key, std::s
     Position position = locate(section, key);
     if (position.entry) {
         const Line& line = lines_[*position.entry];
-        if (line.value == value) {
+        if (text(line.value) == value) {
             return false;
         }
         splice(line.begin, line.end - line.begin, encode(entry));

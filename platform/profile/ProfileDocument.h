@@ -36,13 +36,20 @@ public:
 private:
     enum class Kind { Blank, Comment, Header, Entry, Other };
 
+    // A piece of the decoded text: the bytes themselves for 8-bit files, the
+    // UTF-8 form of a UTF-16 file otherwise.
+    struct Span {
+        std::size_t at = 0;
+        std::size_t size = 0;
+    };
+
     struct Line {
         std::size_t begin = 0;  // first byte of the line's text
         std::size_t end = 0;    // one past its text, before the line break
         std::size_t next = 0;   // one past the line break
         Kind kind = Kind::Other;
-        std::string name;   // section name of a header, key of an entry (trimmed)
-        std::string value;  // value of an entry (trimmed)
+        Span name;   // section name of a header, key of an entry (trimmed)
+        Span value;  // value of an entry (trimmed)
     };
 
     struct Position {
@@ -52,9 +59,11 @@ private:
     };
 
     void splitLines();
-    std::string decode(std::size_t begin, std::size_t end) const;
+    void addLine(std::size_t begin, std::size_t end, std::size_t next);
+    Span decode(std::size_t begin, std::size_t end);
+    std::string_view text(Span span) const;
     std::string encode(std::string_view text) const;
-    static Line classify(Line line, std::string_view text);
+    void classify(Line& line, Span text) const;
     Position locate(std::string_view section, std::string_view key) const;
     void splice(std::size_t at, std::size_t length, std::string_view text);
     bool endsUnterminated() const;
@@ -63,6 +72,7 @@ private:
     std::string bytes_;
     std::size_t textBegin_ = 0;  // after the byte-order mark
     std::size_t textEnd_ = 0;    // end of the last whole character unit
+    std::string decoded_;        // UTF-8 text of a UTF-16 file
     std::vector<Line> lines_;
 };
 
