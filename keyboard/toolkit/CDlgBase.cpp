@@ -41,7 +41,7 @@ ui::BOOL CDlgBase::OnInitDialog() {
 }
 
 void CDlgBase::SetBackground(int bitmapId) {
-    ui::Image picture = ui::Image::fromBitmapResource(bitmapId);
+    ui::Image picture = LoadBitmapResource(bitmapId);
     if (picture.isNull()) {
         return;
     }
@@ -52,7 +52,7 @@ void CDlgBase::SetBackground(int bitmapId) {
 }
 
 void CDlgBase::SetShapeFromBitmap(int bitmapId) {
-    m_region = ShapeFromBitmap(ui::Image::fromBitmapResource(bitmapId));
+    m_region = ShapeFromBitmap(LoadBitmapResource(bitmapId));
     setShape(m_region);
     invalidate();
 }

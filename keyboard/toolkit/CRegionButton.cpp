@@ -7,7 +7,7 @@ CRegionButton::CRegionButton(ui::Window* parent, ui::UINT id, const ui::Rect& re
     : CButtonBase(parent, id, rect, text, visible, disabled, 1) {}
 
 void CRegionButton::Draw(ui::DeviceContext& dc, const ui::Rect&) {
-    ui::MemoryDC bitmap(ui::Image::fromBitmapResource(m_bitmapId));
+    ui::MemoryDC bitmap(LoadBitmapResource(m_bitmapId));
     if (bitmap.image().isNull()) {
         return;
     }

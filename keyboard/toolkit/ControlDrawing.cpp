@@ -1,5 +1,7 @@
 #include "keyboard/toolkit/ControlDrawing.h"
 
+#include "keyboard/resources/KeyboardResources.h"
+
 ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w, int h,
                             const ui::DeviceContext& source, int sx, int sy, int sw, int sh,
                             ui::COLORREF key) {
@@ -12,11 +14,17 @@ ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w,
 }
 
 ui::BOOL LoadPngResource(int id, ui::Image& image) {
+    InitKeyboardResources();
     if (!ui::resourceExists(ui::ResourceKind::png, id)) {
         return ui::FALSE;
     }
     image = ui::Image::fromPngResource(id);
     return ui::TRUE;
+}
+
+ui::Image LoadBitmapResource(int id) {
+    InitKeyboardResources();
+    return ui::Image::fromBitmapResource(id);
 }
 
 ui::FontSpec ControlFontSpec() {

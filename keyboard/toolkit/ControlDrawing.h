@@ -18,6 +18,9 @@ ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w,
 // and draws nothing).
 ui::BOOL LoadPngResource(int id, ui::Image& image);
 
+// A bitmap embedded under `id`; a null image when there is none.
+ui::Image LoadBitmapResource(int id);
+
 // The 12-pixel "宋体" font every control and popup draws with.
 ui::FontSpec ControlFontSpec();
 // The dialogs' font: the stock GUI font as "宋体", weight 600, 10 points.

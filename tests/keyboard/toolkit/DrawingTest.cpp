@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ToolkitFixture.h"
+#include "keyboard/resources/MainWindowLayout.h"
 #include "keyboard/toolkit/CCheckButton.h"
 #include "keyboard/toolkit/CComboButton.h"
 #include "keyboard/toolkit/CImageButton.h"
@@ -58,6 +59,47 @@ TEST_F(DialogPictureTest, DialogPaintsItsControlsIntoTheWindow) {
 
     std::filesystem::create_directories(QUELDA_ARTEFACTS_DIR);
     EXPECT_TRUE(driver.saveSurface(dialog, std::string(QUELDA_ARTEFACTS_DIR) + "/toolkit-dialog.png"));
+}
+
+}  // namespace
+
+namespace {
+
+using ui::Rect;
+
+Rect Place(const layout::LayoutRect& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+class SkinnedWindowPictureTest : public ToolkitFixture {};
+
+// The main window's skin with its always-visible controls, from the embedded
+// pictures: kept as a picture to look at, and checked for shape and looks.
+TEST_F(SkinnedWindowPictureTest, EmbeddedPicturesDrawTheMainWindowSkin) {
+    dialog.resize({layout::kMainWidth, layout::kMainHeight});
+    dialog.SetBackground(129);
+    dialog.SetShapeFromBitmap(129);
+    EXPECT_EQ(dialog.BackgroundSize(), (ui::Size{805, 588}));
+    EXPECT_FALSE(driver.record(dialog).shape.isEmpty());
+
+    for (const auto& place :
+         {layout::kOkButton, layout::kApplyButton, layout::kHideButton, layout::kCloseButton,
+          layout::kMinimiseButton, layout::kResetCurrentButton, layout::kResetAllButton}) {
+        EXPECT_TRUE(
+            Add<CImageButton>(1, place.id, Place(place.rect))->SetImage(static_cast<int>(place.image)));
+    }
+    auto* combo = dialog.AddControl(
+        3, std::make_unique<CComboButton>(&dialog, 1037, 2078, Place(layout::kGKeyCombos[0].rect)));
+    EXPECT_TRUE(combo->SetImage(266));
+    auto* check = Add<CCheckButton>(1, 2111, Place(layout::kLoopCheck.rect));
+    EXPECT_TRUE(check->SetImage(156));
+    check->m_checked = ui::TRUE;
+    dialog.invalidate();
+    driver.runUntilIdle();
+    driver.mouseMove(dialog, {layout::kApplyButton.rect.left + 5, layout::kApplyButton.rect.top + 5});
+
+    std::filesystem::create_directories(QUELDA_ARTEFACTS_DIR);
+    EXPECT_TRUE(driver.saveSurface(dialog, std::string(QUELDA_ARTEFACTS_DIR) + "/toolkit-main-skin.png"));
 }
 
 }  // namespace

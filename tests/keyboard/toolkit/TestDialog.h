@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "keyboard/toolkit/CDlgBase.h"
@@ -37,6 +38,8 @@ public:
     ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override {
         if (message >= 1025 && message <= 2400) {
             received.push_back({message, wParam, lParam});
+            if (onNotify)
+                onNotify(received.back());
             return 0;
         }
         return CDlgBase::WindowProc(message, wParam, lParam);
@@ -44,4 +47,5 @@ public:
     using CDlgBase::m_height;
     using CDlgBase::m_width;
     std::vector<Notification> received;
+    std::function<void(const Notification&)> onNotify;
 };
