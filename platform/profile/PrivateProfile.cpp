@@ -1,0 +1,54 @@
+#include "platform/profile/PrivateProfile.h"
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Unicode.h"
+#include "platform/profile/ProfileDocument.h"
+#include "platform/profile/ProfileText.h"
+
+namespace profile {
+
+namespace {
+
+std::string fitToBuffer(std::string_view text, std::size_t bufferSize) {
+    if (bufferSize == 0) {
+        return {};
+    }
+    return std::string(core::cutToCharacters(text, bufferSize - 1));
+}
+
+bool breaksLines(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string readString(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view defaultValue, std::size_t bufferSize) {
+    if (trimBlanks(key).empty()) {
+        return fitToBuffer(defaultValue, bufferSize);
+    }
+    auto bytes = core::readWholeFile(path);
+    if (!bytes) {
+        return fitToBuffer(defaultValue, bufferSize);
+    }
+    auto value = ProfileDocument::parse(std::move(*bytes)).find(section, key);
+    if (!value) {
+        return fitToBuffer(defaultValue, bufferSize);
+    }
+    return fitToBuffer(unquote(*value), bufferSize);
+}
+
+bool writeString(const std::string& path, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    if (trimBlanks(key).empty() || key.find('=') != std::string_view::npos || breaksLines(section) ||
+        breaksLines(key) || breaksLines(value)) {
+        return false;
+    }
+    auto document = ProfileDocument::parse(core::readWholeFile(path).value_or(std::string()));
+    if (!document.set(section, key, value)) {
+        return true;
+    }
+    return core::replaceFileAtomically(path, document.bytes());
+}
+
+}  // namespace profile
