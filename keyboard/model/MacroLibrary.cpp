@@ -79,7 +79,7 @@ const MacroSet* MacroLibrary::GetSet(int index) const {
 }
 
 bool MacroLibrary::DeleteSet(int index) {
-    if (!GetSet(index)) {
+    if (!GetSet(index) || sets.size() == 1) {  // the G keys and the RECORD page need a first set
         return false;
     }
     sets.erase(sets.begin() + index);

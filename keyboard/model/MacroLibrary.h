@@ -63,6 +63,7 @@ public:
     MacroSet& AddSet(const std::string& name);
     MacroSet* GetSet(int index);
     const MacroSet* GetSet(int index) const;
+    // False for the last set: there is always one.
     bool DeleteSet(int index);
     int SetCount() const { return static_cast<int>(sets.size()); }
 

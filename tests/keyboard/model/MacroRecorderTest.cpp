@@ -6,46 +6,55 @@
 
 namespace {
 
+// A library whose first set holds one empty macro to record into.
+MacroLibrary OneMacroLibrary() {
+    MacroLibrary library = MacroLibrary::Default();
+    library.GetSet(0)->AddMacro("Rec");
+    return library;
+}
+
 class MacroRecorderTest : public ::testing::Test {
 protected:
-    MacroKey macro;
+    MacroKey& Macro() { return *library.GetSet(0)->GetMacro(0); }
+
+    MacroLibrary library = OneMacroLibrary();
     MacroRecorder recorder;
 };
 
 TEST_F(MacroRecorderTest, PausesCostOnePairUnderASecondAndTwoFromIt) {
-    recorder.Start(macro, true);
+    recorder.Start(library, 0, true);
     EXPECT_EQ(recorder.OnKey(0x41, false, 1000), MacroRecorder::Result::kRecorded);
-    EXPECT_EQ(macro.pairCount, 1);
+    EXPECT_EQ(Macro().pairCount, 1);
     recorder.OnKey(0x41, true, 1050);
-    EXPECT_EQ(macro.pairCount, 2);
+    EXPECT_EQ(Macro().pairCount, 2);
     recorder.OnKey(0x42, false, 3050);
-    EXPECT_EQ(macro.pairCount, 4);
-    ASSERT_EQ(macro.actionCount, 5u);
-    EXPECT_EQ(macro.actions[1], MacroAction::Delay(50));
-    EXPECT_EQ(macro.actions[3], MacroAction::Delay(2000));
-    EXPECT_EQ(macro.actions[4], MacroAction::Key(0x42, false));
+    EXPECT_EQ(Macro().pairCount, 4);
+    ASSERT_EQ(Macro().actionCount, 5u);
+    EXPECT_EQ(Macro().actions[1], MacroAction::Delay(50));
+    EXPECT_EQ(Macro().actions[3], MacroAction::Delay(2000));
+    EXPECT_EQ(Macro().actions[4], MacroAction::Key(0x42, false));
     EXPECT_TRUE(recorder.libraryModified);
 }
 
 TEST_F(MacroRecorderTest, RepeatsAndMouseButtonsAreIgnoredAndDelaysAreCapped) {
-    recorder.Start(macro, true);
+    recorder.Start(library, 0, true);
     recorder.OnKey(0x41, false, 0);
     EXPECT_EQ(recorder.OnKey(0x41, false, 30), MacroRecorder::Result::kIgnored);  // held down
     EXPECT_EQ(recorder.OnKey(0x41, false, 60), MacroRecorder::Result::kIgnored);
     EXPECT_EQ(recorder.OnKey(0x01, false, 70), MacroRecorder::Result::kIgnored);
     recorder.OnKey(0x41, true, 90);
-    EXPECT_EQ(macro.actionCount, 3u);  // press, delay, release
-    EXPECT_EQ(macro.actions[1], MacroAction::Delay(90));
+    EXPECT_EQ(Macro().actionCount, 3u);  // press, delay, release
+    EXPECT_EQ(Macro().actions[1], MacroAction::Delay(90));
 
     recorder.OnKey(0x42, false, 90 + 100000);
-    EXPECT_EQ(macro.actions[3], MacroAction::Delay(65535));
+    EXPECT_EQ(Macro().actions[3], MacroAction::Delay(65535));
 }
 
 TEST_F(MacroRecorderTest, TimeStampsWrapAtThirtyOneBits) {
-    recorder.Start(macro, true);
+    recorder.Start(library, 0, true);
     recorder.OnKey(0x41, false, 0x7FFFFFF0u);
     recorder.OnKey(0x41, true, 0x00000010u);
-    EXPECT_EQ(macro.actions[1], MacroAction::Delay(0x20));
+    EXPECT_EQ(Macro().actions[1], MacroAction::Delay(0x20));
 }
 
 TEST_F(MacroRecorderTest, EachWayOfRunningFullHasItsOwnMessage) {
@@ -59,9 +68,10 @@ TEST_F(MacroRecorderTest, EachWayOfRunningFullHasItsOwnMessage) {
         {true, 5000, MacroMessage::kFullLongDelay},
     };
     for (const auto& c : cases) {
-        MacroKey target;
+        MacroLibrary own = OneMacroLibrary();
+        MacroKey& target = *own.GetSet(0)->GetMacro(0);
         MacroRecorder fresh;
-        fresh.Start(target, c.delays);
+        fresh.Start(own, 0, c.delays);
         std::uint32_t t = 0;
         // Alternate press and release of one key, 10 ms apart: one pair each.
         for (int i = 0; target.pairCount < 100; ++i) {
@@ -72,13 +82,53 @@ TEST_F(MacroRecorderTest, EachWayOfRunningFullHasItsOwnMessage) {
         EXPECT_EQ(target.pairCount, 100);
     }
     // 99 pairs used, then a long pause: the two pairs it needs do not fit.
-    MacroKey target;
-    recorder.Start(target, true);
+    MacroKey& target = Macro();
+    recorder.Start(library, 0, true);
     std::uint32_t t = 0;
     for (int i = 0; target.pairCount < 99; ++i)
         recorder.OnKey(0x41, i % 2 == 1, t += 10);
     EXPECT_EQ(recorder.OnKey(0x42, false, t + 2000), MacroRecorder::Result::kFull);
     EXPECT_STREQ(MacroMessageText(recorder.FullMessage()), "The number of action is full!");
+}
+
+TEST_F(MacroRecorderTest, TheKeyboardMayAddMacrosWhileRecording) {
+    recorder.Start(library, 0, true);
+    recorder.OnKey(0x41, false, 0);
+    for (int i = 0; i < 40; ++i)  // enough to move the set's macros in memory
+        library.GetSet(0)->AddMacro("Profile1_G" + std::to_string(i));
+    EXPECT_EQ(recorder.OnKey(0x41, true, 100), MacroRecorder::Result::kRecorded);
+    EXPECT_EQ(Macro().actionCount, 3u);
+    EXPECT_EQ(Macro().actions[2], MacroAction::Key(0x41, true));
+}
+
+TEST_F(MacroRecorderTest, DelaysCanBeSwitchedWhileRecording) {
+    recorder.Start(library, 0, true);
+    recorder.OnKey(0x41, false, 0);
+    recorder.SetRecordDelays(false);
+    recorder.OnKey(0x41, true, 2000);
+    recorder.SetRecordDelays(true);
+    recorder.OnKey(0x42, false, 2300);  // the pause counts from the last key, recorded or not with a delay
+    ASSERT_EQ(Macro().actionCount, 4u);
+    EXPECT_EQ(Macro().actions[1], MacroAction::Key(0x41, true));
+    EXPECT_EQ(Macro().actions[2], MacroAction::Delay(300));
+    EXPECT_EQ(Macro().pairCount, 3);
+}
+
+TEST_F(MacroRecorderTest, StartEmptiesTheMacroAndCountsThatAsAChange) {
+    EXPECT_FALSE(recorder.Start(library, 1, true));
+    ASSERT_TRUE(recorder.Start(library, 0, true));
+    EXPECT_FALSE(recorder.libraryModified);  // nothing to empty
+    recorder.OnKey(0x41, false, 0);
+    recorder.OnKey(0x41, true, 40);
+    recorder.Stop();
+    EXPECT_EQ(recorder.OnKey(0x42, false, 80), MacroRecorder::Result::kIgnored);
+
+    recorder.libraryModified = false;  // the owner wrote the library
+    ASSERT_TRUE(recorder.Start(library, 0, true));
+    EXPECT_EQ(Macro().actionCount, 0u);
+    EXPECT_EQ(Macro().pairCount, 0);
+    EXPECT_TRUE(recorder.libraryModified);
+    EXPECT_EQ(recorder.OnKey(0x41, true, 90), MacroRecorder::Result::kRecorded);  // the last key is forgotten
 }
 
 TEST(MacroRulesTest, NewNamesLoopCountsAndDeletion) {
@@ -135,6 +185,15 @@ TEST(MacroModelTest, InsertMovesLaterActionsAndRespectsTheSlots) {
     while (macro.AppendAction(MacroAction::Delay(1))) {
     }
     EXPECT_EQ(macro.actionCount, 200u);
+}
+
+TEST(MacroModelTest, TheLastSetIsNotDeleted) {
+    MacroLibrary library = MacroLibrary::Default();
+    library.AddSet("Second");
+    EXPECT_TRUE(library.DeleteSet(0));
+    EXPECT_EQ(library.GetSet(0)->name, "Second");
+    EXPECT_FALSE(library.DeleteSet(0));
+    EXPECT_EQ(library.SetCount(), 1);
 }
 
 }  // namespace
