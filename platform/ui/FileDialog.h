@@ -21,6 +21,9 @@ struct FileDialogOptions {
     std::string fileName;  // pre-filled name
     bool fileMustExist = false;
     bool overwritePrompt = false;
+    // Also list files with the execute bit, whatever their name: on Linux a
+    // program has no extension, so a "*.exe" filter alone would hide it.
+    bool offerExecutables = false;
     Window* owner = nullptr;
 };
 

@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSortFilterProxyModel>
 #include <QStringList>
 
 #include <cmath>
@@ -41,6 +44,45 @@ QStringList nameFilters(const std::string& filter) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
         result << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return result;
+}
+
+// Folders, files with the execute bit, and files matching the filter's own
+// patterns; the dialog's name filter is widened to "*" so this decides.
+class ExecutableFilter : public QSortFilterProxyModel {
+public:
+    ExecutableFilter(QStringList patterns, QObject* parent)
+        : QSortFilterProxyModel(parent), patterns_(std::move(patterns)) {}
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (files == nullptr) {
+            return true;
+        }
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable() || QDir::match(patterns_, info.fileName());
+    }
+
+private:
+    QStringList patterns_;
+};
+
+QStringList allPatterns(const std::string& filter) {
+    const QStringList parts = detail::toQString(filter).split(u'|');
+    QStringList result;
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        result << parts[i].split(u';', Qt::SkipEmptyParts);
+    }
+    return result;
+}
+
+// Every entry keeps its caption but lists all files, for ExecutableFilter to sift.
+QStringList widenedFilters(const QStringList& filters) {
+    QStringList result;
+    for (const QString& entry : filters) {
+        result << entry.left(entry.lastIndexOf(u'(')) + QStringLiteral("(*)");
     }
     return result;
 }
@@ -154,7 +196,13 @@ std::optional<std::string> QtBackend::fileDialog(const FileDialogOptions& option
     const bool opening = options.mode == FileDialogMode::open;
     dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(opening && options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filters = nameFilters(options.filter);
+    QStringList filters = nameFilters(options.filter);
+    if (opening && options.offerExecutables) {
+        filters = widenedFilters(filters);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setProxyModel(new ExecutableFilter(allPatterns(options.filter), &dialog));
+    }
     dialog.setNameFilters(filters);
     if (options.filterIndex >= 1 && options.filterIndex <= filters.size()) {
         dialog.selectNameFilter(filters[options.filterIndex - 1]);
