@@ -46,7 +46,9 @@ MacroReport MacroReport::Parse(const std::vector<std::uint8_t>& report, int prof
     MacroReport parsed;
     std::vector<std::uint8_t> bytes(report);
     bytes.resize(kLength, 0);  // a short answer reads as zeros, never past the end
-    if (bytes[kNameAt] == 0xFF && bytes[kNameAt + 1] == 0xFF) {
+    // An empty name is as good as none: the library file cannot hold a macro without one.
+    bool noName = (bytes[kNameAt] == 0xFF && bytes[kNameAt + 1] == 0xFF) || bytes[kNameAt] == 0;
+    if (noName) {
         parsed.unnamed = true;
         char name[32];
         std::snprintf(name, sizeof name, "Profile%u_G%u", static_cast<unsigned>(profile + 1),

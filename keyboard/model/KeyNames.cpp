@@ -225,9 +225,10 @@ std::string CombinationText(std::uint8_t modifiers, const std::string& keyName) 
         text += "Alt+";
     if (modifiers & kModifierWin)
         text += "Win+";
-    text += keyName;
-    if (!text.empty() && text.back() == '+') {
+    // Without a key the last modifier's "+" goes; a key named "Keypad +" keeps its own.
+    if (keyName.empty() && !text.empty()) {
         text.pop_back();
     }
+    text += keyName;
     return text;
 }

@@ -19,6 +19,6 @@ inline constexpr std::uint8_t kModifierShift = 0x02;
 inline constexpr std::uint8_t kModifierAlt = 0x04;
 inline constexpr std::uint8_t kModifierWin = 0x08;
 
-// "Ctrl+Shift+A": the held modifiers in a fixed order, then the key's name,
-// without a trailing "+".
+// "Ctrl+Shift+A": the held modifiers in a fixed order, then the key's name;
+// "Ctrl+Shift" without a key.
 std::string CombinationText(std::uint8_t modifiers, const std::string& keyName);

@@ -33,7 +33,10 @@ std::optional<KeyValue> SplitKeyValue(const std::string& line) {
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
-        text += line;
+        // A line break inside a name or path would split its line and lose the
+        // whole file on the next read; it is written as a space.
+        for (char c : line)
+            text += (c == '\r' || c == '\n') ? ' ' : c;
         text += "\r\n";
     }
     return text;

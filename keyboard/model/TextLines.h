@@ -17,7 +17,8 @@ struct KeyValue {
 };
 std::optional<KeyValue> SplitKeyValue(const std::string& line);
 
-// Joins lines with CR LF after each, as the files are written.
+// Joins lines with CR LF after each, as the files are written; a CR or LF
+// inside a line becomes a space.
 std::string JoinLines(const std::vector<std::string>& lines);
 
 // Leading decimal digits (with an optional sign) as a number; 0 when there are none.

@@ -79,8 +79,11 @@ TEST(MacroReport, HoldsNinetySixPairsAndClampsTheCount) {
     EXPECT_EQ(parsed.pairCount, 96);
     EXPECT_EQ(parsed.pairs.size(), 96u);
 
-    // A short answer reads as zeros.
-    EXPECT_TRUE(MacroReport::Parse({0x08, 0xE2}, 0, 0).pairs.empty());
+    // A short answer reads as zeros, and a macro without a name gets the slot's own.
+    MacroReport empty = MacroReport::Parse({0x08, 0xE2}, 1, 4);
+    EXPECT_TRUE(empty.pairs.empty());
+    EXPECT_TRUE(empty.unnamed);
+    EXPECT_EQ(empty.name, "Profile2_G5");
 }
 
 TEST(MacroReport, NamesAreCutToTwentyFourBytesOnWholeCharacters) {

@@ -90,6 +90,7 @@ TEST(KeyFunctionTest, DefaultsMenusAndCombinationText) {
     EXPECT_EQ(CombinationText(kModifierWin | kModifierCtrl | kModifierAlt | kModifierShift, "A"),
               "Ctrl+Shift+Alt+Win+A");
     EXPECT_EQ(CombinationText(kModifierShift, ""), "Shift");
+    EXPECT_EQ(CombinationText(kModifierCtrl, "Keypad +"), "Ctrl+Keypad +");
 }
 
 }  // namespace

@@ -147,6 +147,16 @@ TEST_F(ProfileFilesTest, LenientLinesAreAccepted) {
     EXPECT_EQ(folder.read(File(1)), WithLine(2, "Mode=2"));
 }
 
+TEST_F(ProfileFilesTest, LineBreaksInNamesCannotBreakTheFile) {
+    profiles.ResetProfile(0);
+    profiles.Record(0).SetGKey(0, "two\nlines", MacroFunction(), "/opt/a\rb");
+    ASSERT_TRUE(profiles.SaveProfile(0));
+    ProfileRecords again(settings);
+    ASSERT_TRUE(again.LoadProfile(0));
+    EXPECT_EQ(again.Record(0).GKey(0)->name, "two lines");
+    EXPECT_EQ(again.Record(0).GKey(0)->launchPath, "/opt/a b");
+}
+
 TEST_F(ProfileFilesTest, ResetKeepsLaunchPathsAndSlotSixIsTheLast) {
     ProfileRecord& record = profiles.Record(3);
     record.SetGKey(0, "game", QuickLaunchFunction(), "/opt/game");
