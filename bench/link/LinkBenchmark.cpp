@@ -7,10 +7,11 @@
 
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
-#include "keyboard/link/MemoryModel.h"
+#include "keyboard/link/ModelBinding.h"
 #include "keyboard/link/TestOwner.h"
 #include "platform/hid/sim/SimBus.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -20,12 +21,19 @@ struct Bench {
     hid::SimBus bus;
     std::shared_ptr<sim::EmulatedKeyboard> keyboard = std::make_shared<sim::EmulatedKeyboard>();
     TestOwner owner;
-    MemoryModel model;
+    TempFolder folder;
+    AppSettings settings{folder.path()};
+    ProfileRecords profiles{settings};
+    MacroLibrary library = MacroLibrary::Default();
+    ModelBinding model{settings, profiles, library};
     PendingWrites pending;
     KeyboardLink link{owner, bus};
     KeyboardProtocol protocol{link, model, owner, pending};
 
     Bench() {
+        settings.SetDefaults();
+        for (int p = 0; p < ProfileRecords::kCount; ++p)
+            profiles.ResetProfile(p);
         keyboard->change([](sim::KeyboardFirmware& firmware) {
             firmware.profiles[0].gKeys[0] = 0x01;  // one named macro on G1 of profile 1
             firmware.profiles[0].gKeys[1] = firmware.profiles[0].gKeys[2] = 0;

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace core {
 
 std::string joinPath(std::string_view folder, std::string_view name) {
@@ -33,6 +36,16 @@ std::string parentFolder(std::string_view path) {
 bool fileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool ensureParentFolder(const std::string& path) {
+    std::string folder = parentFolder(path);
+    if (folder.empty()) {
+        return true;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return !error;
 }
 
 }  // namespace core

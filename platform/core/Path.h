@@ -13,4 +13,8 @@ std::string parentFolder(std::string_view path);
 
 bool fileExists(const std::string& path);
 
+// Creates the folder that will hold `path` (and its parents); false when it
+// cannot be made. Nothing to do for a bare file name.
+bool ensureParentFolder(const std::string& path);
+
 }  // namespace core

@@ -47,11 +47,11 @@ TEST_F(KeyboardLinkTest, StartWithoutKeyboardThenPlugInSyncsOnArrival) {
     EXPECT_TRUE(link->connected);
     EXPECT_TRUE(link->commandHandle.IsOpen());
     EXPECT_EQ(link->deviceProfile, 1);
-    EXPECT_EQ(model.currentProfile, 1);
+    EXPECT_EQ(settings.CurrentProfile(), 1);
     EXPECT_FALSE(link->needsSync);
     // 0x23: brightness 2, mode 3; 0x15: speed 1, area 1 = 5; and so on.
-    EXPECT_EQ(model.profiles[2].settings,
-              (std::array<std::string, 9>{"Default", "3", "2", "1", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(SettingValues(2),
+              (std::array<std::string, 9>{"Default3", "3", "2", "1", "5", "6", "7", "8", "9"}));
     EXPECT_EQ(Log().front().bytes, (std::vector<std::uint8_t>{0x05, 0x03, 0x01}));
 }
 
@@ -125,9 +125,9 @@ TEST_F(KeyboardLinkTest, WithoutKeyboardEveryOperationFailsAndFlagsStillClear) {
     EXPECT_FALSE(protocol.WriteLighting(0));
     EXPECT_FALSE(protocol.ReadKeyMap(0));
     EXPECT_FALSE(protocol.WriteKeyMap(0));
-    model.profiles[0].functions[0] = {0x01, 0, 0};
-    model.profiles[0].names[0] = "M";
-    model.macros.emplace_back("M", LinkModel::Macro{});
+    profiles.Record(0).gKeys[0].function = KeyFunction{0x01, 0, 0};
+    profiles.Record(0).gKeys[0].name = "M";
+    model.StoreMacro("M", LinkModel::Macro{});
     EXPECT_FALSE(protocol.ReadMacro(0, 0));
     EXPECT_FALSE(protocol.WriteMacro(0, 0));
 

@@ -82,13 +82,13 @@ TEST_F(KeyboardProtocolTest, InitialSyncTakesExactlyTheProtocolPauses) {
     EXPECT_EQ(Steps(start), expected);
     EXPECT_EQ(clock.now() - start, 96ms + 3 * 16ms + 350ms);
 
-    EXPECT_EQ(model.profiles[2].names[5], "Profile3_G6");
-    ASSERT_EQ(model.macros.size(), 3u);
-    EXPECT_EQ(model.macros[1].first, "Beta");
-    EXPECT_EQ(model.macros[1].second.actions,
+    EXPECT_EQ(profiles.Record(2).gKeys[5].name, "Profile3_G6");
+    ASSERT_EQ(library.sets[0].macros.size(), 3u);
+    EXPECT_EQ(library.sets[0].macros[1].name, "Beta");
+    EXPECT_EQ(Actions(library.sets[0].macros[1]),
               (std::vector<MacroActionBytes>{{3, 0, 0, 168}, {0x42, 0x80, 0, 0}}));
-    EXPECT_EQ(model.librarySaves, 1);
-    EXPECT_FALSE(model.macrosModified);
+    EXPECT_TRUE(LibrarySaved());
+    EXPECT_FALSE(model.MacrosModified());
     EXPECT_EQ(owner.refreshes, 1);
     auto written = keyboard->firmware().profiles[2].macros[5];
     EXPECT_EQ(std::string(written.name.begin(), written.name.begin() + 11), "Profile3_G6");
@@ -97,14 +97,14 @@ TEST_F(KeyboardProtocolTest, InitialSyncTakesExactlyTheProtocolPauses) {
 TEST_F(KeyboardProtocolTest, UnnamedMacroOfProfileTwoGThreeIsProfile3_G3) {
     KeyboardMacro(2, 2, "", {0x04, 0x00});
     link->Discover();
-    model.profiles[2].functions[2] = {0x01, 0x00, 0x00};
+    profiles.Record(2).gKeys[2].function = KeyFunction{0x01, 0x00, 0x00};
     ASSERT_TRUE(protocol.ReadMacro(2, 2));
-    EXPECT_EQ(model.profiles[2].names[2], "Profile3_G3");
-    ASSERT_EQ(model.macros.size(), 1u);
-    EXPECT_EQ(model.macros[0].first, "Profile3_G3");
-    EXPECT_TRUE(model.macrosModified);
+    EXPECT_EQ(profiles.Record(2).gKeys[2].name, "Profile3_G3");
+    ASSERT_EQ(library.sets[0].macros.size(), 1u);
+    EXPECT_EQ(library.sets[0].macros[0].name, "Profile3_G3");
+    EXPECT_TRUE(model.MacrosModified());
 
-    model.profiles[2].functions[3] = {0x06, 0x01, 0x20};  // not a macro: nothing is read
+    profiles.Record(2).gKeys[3].function = KeyFunction{0x06, 0x01, 0x20};  // not a macro: nothing is read
     keyboard->log().clear();
     EXPECT_FALSE(protocol.ReadMacro(2, 3));
     EXPECT_TRUE(Log().empty());
@@ -112,7 +112,7 @@ TEST_F(KeyboardProtocolTest, UnnamedMacroOfProfileTwoGThreeIsProfile3_G3) {
 
 TEST_F(KeyboardProtocolTest, ProfileFoursLightingGoesToOnBoardProfileZero) {
     link->Discover();
-    model.profiles[4].settings = {"P5", "9", "3", "2", "1", "2", "3", "4", "5"};
+    SetSettingValues(4, {"P5", "9", "3", "2", "1", "2", "3", "4", "5"});
     keyboard->log().clear();
     ASSERT_TRUE(protocol.WriteLighting(4));
     EXPECT_EQ(Log().at(0).bytes, (std::vector<std::uint8_t>{0x07, 0x08, 0x00, 0x00, 0x39, 0x21, 0x23, 0x45}));
@@ -122,9 +122,9 @@ TEST_F(KeyboardProtocolTest, ProfileFoursLightingGoesToOnBoardProfileZero) {
 
 TEST_F(KeyboardProtocolTest, ApplySendsLightingThenKeyMapsThenMacrosWithTheirPauses) {
     link->Discover();
-    model.profiles[0].names[1] = "Go";
-    model.macros.emplace_back("Go", LinkModel::Macro{true, 2, 1, {{0x41, 0x00, 0, 0}}});
-    model.profiles[1].keyMap[0] = 0x29;
+    profiles.Record(0).gKeys[1].name = "Go";
+    model.StoreMacro("Go", LinkModel::Macro{true, 2, 1, {{0x41, 0x00, 0, 0}}});
+    profiles.Record(1).keyMap[0] = 0x29;
     pending.Mark(PendingWrites::kLighting, 1);
     pending.Mark(PendingWrites::kFirstMacro + 1, 0);  // G2 of profile 0
     pending.Mark(PendingWrites::kKeyMap, 1);
@@ -155,9 +155,9 @@ TEST_F(KeyboardProtocolTest, ApplySendsLightingThenKeyMapsThenMacrosWithTheirPau
 TEST_F(KeyboardProtocolTest, WritesTheKeyMapWithTheSixFunctions) {
     link->Discover();
     for (int i = 0; i < 160; ++i) {
-        model.profiles[3].keyMap[i] = static_cast<std::uint8_t>(0xFF - i);
+        profiles.Record(3).keyMap[i] = static_cast<std::uint8_t>(0xFF - i);
     }
-    model.profiles[3].functions[5] = {0x02, 0xA1, 0x00};
+    profiles.Record(3).gKeys[5].function = KeyFunction{0x02, 0xA1, 0x00};
     keyboard->log().clear();
     ASSERT_TRUE(protocol.WriteKeyMap(3));
     auto bytes = Log().at(0).bytes;
@@ -169,7 +169,7 @@ TEST_F(KeyboardProtocolTest, WritesTheKeyMapWithTheSixFunctions) {
               (std::vector<std::uint8_t>{0x02, 0xA1, 0x00}));
     EXPECT_EQ(keyboard->firmware().profiles[0].keyMap[0], 0xFF);  // not there: 3 AND 3 is no profile
 
-    model.profiles[0].names[0] = "Missing";  // a slot whose macro is not in the library
+    profiles.Record(0).gKeys[0].name = "Missing";  // a slot whose macro is not in the library
     EXPECT_FALSE(protocol.WriteMacro(0, 0));
     EXPECT_FALSE(protocol.WriteMacro(0, 6));
     EXPECT_FALSE(protocol.ReadLighting(5));
@@ -178,11 +178,11 @@ TEST_F(KeyboardProtocolTest, WritesTheKeyMapWithTheSixFunctions) {
 TEST_F(KeyboardProtocolTest, FailedReadsLeaveTheModelAlone) {
     link->Discover();
     keyboard->refuseReports(true);
-    MemoryModel::Profile before = model.profiles[1];
+    ProfileRecord before = profiles.Record(1);
     EXPECT_FALSE(protocol.ReadLighting(1));
     EXPECT_FALSE(protocol.ReadKeyMap(1));
-    EXPECT_EQ(model.profiles[1].settings, before.settings);
-    EXPECT_EQ(model.profiles[1].keyMap, before.keyMap);
+    EXPECT_EQ(profiles.Record(1).settings, before.settings);
+    EXPECT_EQ(profiles.Record(1).keyMap, before.keyMap);
     EXPECT_EQ(link->GetDeviceProfile(), 0);  // a failed profile read gives 0
 }
 
@@ -243,9 +243,9 @@ TEST_F(DeviceEventTest, LightingKeysStoreIntoTheCurrentProfile) {
     Event(0x02, 2);
     Event(0x06, 11);
     Event(0x07, 3);
-    EXPECT_EQ(model.profiles[1].settings[3], "2");
-    EXPECT_EQ(model.profiles[1].settings[1], "11");
-    EXPECT_EQ(model.profiles[1].settings[2], "3");
+    EXPECT_EQ(profiles.Record(1).settings[3].value, "2");
+    EXPECT_EQ(profiles.Record(1).settings[1].value, "11");
+    EXPECT_EQ(profiles.Record(1).settings[2].value, "3");
     EXPECT_EQ(owner.refreshes, 3);
     EXPECT_TRUE(Log().empty());
 
@@ -254,14 +254,14 @@ TEST_F(DeviceEventTest, LightingKeysStoreIntoTheCurrentProfile) {
     });
     Event(0x0A, 0);
     EXPECT_EQ(Steps(core::Duration::zero()).size(), 2u);
-    EXPECT_EQ(model.profiles[1].settings[1], "10");
-    EXPECT_EQ(model.profiles[1].settings[4], "3");
+    EXPECT_EQ(profiles.Record(1).settings[1].value, "10");
+    EXPECT_EQ(profiles.Record(1).settings[4].value, "3");
 }
 
 TEST_F(DeviceEventTest, ProfileKeySwitchesOnlyToTheThreeOnBoardProfiles) {
     Event(0x05, 3);
     EXPECT_EQ(link->deviceProfile, 2);
-    EXPECT_EQ(model.currentProfile, 2);
+    EXPECT_EQ(settings.CurrentProfile(), 2);
     EXPECT_EQ(owner.statusMessages, std::vector<std::uint32_t>{3});
     EXPECT_EQ(owner.refreshes, 1);
     for (std::uint8_t value : {0, 4, 6, 0xFF}) {
@@ -272,7 +272,7 @@ TEST_F(DeviceEventTest, ProfileKeySwitchesOnlyToTheThreeOnBoardProfiles) {
 }
 
 TEST_F(DeviceEventTest, QuickLaunchStartsTheSlotsProgram) {
-    model.profiles[1].launchPaths[3] = "/usr/bin/true";
+    profiles.Record(1).gKeys[3].launchPath = "/usr/bin/true";
     Event(0x04, 4);
     Event(0x04, 0);  // no slot 0 or 7: nothing
     Event(0x04, 7);
@@ -285,14 +285,14 @@ TEST_F(DeviceEventTest, MacroRecordedOnTheKeyboardIsFetchedNamedAndSentBack) {
     ASSERT_FALSE(Log().empty());
     EXPECT_EQ(Steps(Log()[0].time),
               (std::vector<Step>{{Set, 0x04, 1, 0}, {Get, 0x08, 1, 8}, {Set, 0x08, 1, 16}}));
-    EXPECT_EQ(model.profiles[1].names[1], "Profile2_G2");
-    EXPECT_EQ(model.profiles[1].functions[1], (std::array<std::uint8_t, 3>{0x01, 0x00, 0x00}));
-    ASSERT_EQ(model.macros.size(), 1u);
-    EXPECT_FALSE(model.macros[0].second.loopEnable);
-    EXPECT_EQ(model.macros[0].second.actions,
+    EXPECT_EQ(profiles.Record(1).gKeys[1].name, "Profile2_G2");
+    EXPECT_EQ(profiles.Record(1).gKeys[1].function.Bytes(), (std::array<std::uint8_t, 3>{0x01, 0x00, 0x00}));
+    ASSERT_EQ(library.sets[0].macros.size(), 1u);
+    EXPECT_FALSE(library.sets[0].macros[0].loopEnable);
+    EXPECT_EQ(Actions(library.sets[0].macros[0]),
               (std::vector<MacroActionBytes>{{0x41, 0x00, 0, 0}, {3, 0, 0, 168}, {0x41, 0x80, 0, 0}}));
-    EXPECT_EQ(model.savedProfiles, std::vector<int>{1});
-    EXPECT_EQ(model.librarySaves, 1);
+    EXPECT_EQ(SavedProfiles(), std::vector<int>{1});
+    EXPECT_TRUE(LibrarySaved());
     EXPECT_EQ(owner.refreshes, 1);
     auto stored = keyboard->firmware().profiles[1].macros[1];
     EXPECT_EQ(std::string(stored.name.begin(), stored.name.begin() + 11), "Profile2_G2");
@@ -300,7 +300,7 @@ TEST_F(DeviceEventTest, MacroRecordedOnTheKeyboardIsFetchedNamedAndSentBack) {
 
     Event(0x01, 7);  // no G7: ignored
     Event(0x01, 0);
-    EXPECT_EQ(model.macros.size(), 1u);
+    EXPECT_EQ(library.sets[0].macros.size(), 1u);
 }
 
 TEST_F(DeviceEventTest, KeyboardEventsWaitForAKnownProfile) {
@@ -308,7 +308,7 @@ TEST_F(DeviceEventTest, KeyboardEventsWaitForAKnownProfile) {
     Event(0x02, 2);
     Event(0x0A, 0);
     Event(0x03, 0);
-    EXPECT_EQ(model.profiles[1].settings[3], "1");
+    EXPECT_EQ(profiles.Record(1).settings[3].value, "1");
     EXPECT_TRUE(Log().empty());
     EXPECT_EQ(owner.statusMessages, std::vector<std::uint32_t>{4});  // the locks still show
 }

@@ -8,17 +8,23 @@
 
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
-#include "keyboard/link/MemoryModel.h"
+#include "keyboard/link/ModelBinding.h"
 #include "keyboard/link/TestOwner.h"
 #include "platform/core/Clock.h"
 #include "platform/hid/sim/SimBus.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
+#include "support/TempFolder.h"
 
 // The configurator's link with an emulated keyboard on a simulated bus, on a
 // virtual clock: pauses cost no time and the report log shows them exactly.
 class LinkFixture : public ::testing::Test {
 protected:
-    void SetUp() override { core::installClock(&clock); }
+    void SetUp() override {
+        core::installClock(&clock);
+        settings.SetDefaults();
+        for (int p = 0; p < ProfileRecords::kCount; ++p)
+            profiles.ResetProfile(p);
+    }
     void TearDown() override {
         link.reset();
         core::installClock(nullptr);
@@ -45,12 +51,43 @@ protected:
     }
     std::vector<sim::LoggedReport> Log() { return keyboard->log().entries(); }
 
+    std::array<std::string, 9> SettingValues(int profile) const {
+        std::array<std::string, 9> values;
+        for (int i = 0; i < 9; ++i)
+            values[static_cast<std::size_t>(i)] = profiles.Record(profile).Setting(i);
+        return values;
+    }
+    void SetSettingValues(int profile, const std::array<std::string, 9>& values) {
+        for (int i = 0; i < 9; ++i)
+            profiles.Record(profile).SetSetting(i, values[static_cast<std::size_t>(i)]);
+    }
+    static std::vector<MacroActionBytes> Actions(const MacroKey& macro) {
+        std::vector<MacroActionBytes> actions;
+        for (std::uint32_t i = 0; i < macro.actionCount; ++i)
+            actions.push_back(macro.actions[i].bytes);
+        return actions;
+    }
+    // Which profile files and whether the library were written.
+    std::vector<int> SavedProfiles() const {
+        std::vector<int> saved;
+        for (int p = 0; p < ProfileRecords::kCount; ++p) {
+            if (folder.exists("config/default" + std::to_string(p) + ".psf"))
+                saved.push_back(p);
+        }
+        return saved;
+    }
+    bool LibrarySaved() const { return folder.exists("config/MacroLibraryFile.mlf"); }
+
     core::VirtualClock clock;
     hid::SimBus bus;
     std::shared_ptr<sim::EmulatedKeyboard> keyboard = std::make_shared<sim::EmulatedKeyboard>();
     std::vector<std::shared_ptr<hid::SimulatedDevice>> others;
     TestOwner owner;
-    MemoryModel model;
+    TempFolder folder;
+    AppSettings settings{folder.path()};
+    ProfileRecords profiles{settings};
+    MacroLibrary library = MacroLibrary::Default();
+    ModelBinding model{settings, profiles, library};
     PendingWrites pending;
     std::unique_ptr<KeyboardLink> link = std::make_unique<KeyboardLink>(owner, bus);
     KeyboardProtocol protocol{*link, model, owner, pending};

@@ -2,13 +2,12 @@
 
 #include "keyboard/link/MacroPairs.h"
 #include "keyboard/link/MacroReport.h"
-#include "keyboard/link/MemoryModel.h"
+#include "keyboard/model/KeyNames.h"
 
 namespace {
 
-const MemoryModel keys;
-const KeyCodeConverter toUsage = [](std::uint8_t vk) { return keys.VirtualKeyToUsage(vk); };
-const KeyCodeConverter toVk = [](std::uint8_t usage) { return keys.UsageToVirtualKey(usage); };
+const KeyCodeConverter toUsage = [](std::uint8_t vk) { return VirtualKeyToUsage(vk); };
+const KeyCodeConverter toVk = [](std::uint8_t usage) { return UsageToVirtualKey(usage); };
 
 MacroActionBytes Delay(unsigned ms) {
     return {3, static_cast<std::uint8_t>(ms >> 16), static_cast<std::uint8_t>(ms >> 8),
