@@ -12,7 +12,8 @@ inline constexpr int kGKeyCount = 5;
 // Key images are 3-frame strips with ids from here upwards, one per button number.
 inline constexpr unsigned kFirstKeyImageId = 3000;
 
-// Caption printed on the key cap (shorter than the key's name where the cap is small).
+// Legend printed on the key cap: the key's label, wrapped onto two lines or shortened
+// to its printed form where the cap is small (arrows, keypad digits, Shift_L as Shift).
 struct KeyPlace {
     LayoutRect rect;
     const char* caption;

@@ -1,10 +1,17 @@
 #include "keyboard/resources/KeyboardResources.h"
 
-// Registration function of the generated resource file. Calling it keeps the
-// pictures linked in from the static library, where nothing else refers to them.
-int qInitResources_keyboard_images();
+#include <QtCore/qglobal.h>
+
+// Q_INIT_RESOURCE may not be used inside a namespace, and referring to the
+// registration function keeps the pictures linked in from a static library.
+static void registerKeyboardImages() {
+    Q_INIT_RESOURCE(keyboard_images);
+}
 
 bool InitKeyboardResources() {
-    static const bool registered = qInitResources_keyboard_images() != 0;
+    static const bool registered = [] {
+        registerKeyboardImages();
+        return true;
+    }();
     return registered;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
 // Makes the keyboard configurator's embedded pictures (":/res/png/<id>.png",
-// ":/res/bmp/<id>.bmp") available. Safe to call more than once; the toolkit
-// calls it before its first image load, so programs need not.
+// ":/res/bmp/<id>.bmp") available. Call it once before the first image load;
+// calling it again does nothing.
 bool InitKeyboardResources();

@@ -180,8 +180,9 @@ QImage shortcutCapture() {
 // key colour, flattened over the colour they sit on.
 QImage regionButton(int w, int h, const QString& caption, int pixels, const QColor& under) {
     QImage image = painting::strip(3, w, h, [&](QPainter& p, QRectF r, int k) {
-        painting::buttonFace(p, r, k == 0 ? Look::Normal : (k == 1 ? Look::Hover : Look::Pressed), caption,
-                             pixels);
+        // The left column stays clear: the key point of the colour-key blit lies on it.
+        painting::buttonFace(p, r.adjusted(1, 0, 0, 0),
+                             k == 0 ? Look::Normal : (k == 1 ? Look::Hover : Look::Pressed), caption, pixels);
     });
     return painting::flattenWithKey(image, under, kRegionKey);
 }

@@ -1,51 +1,76 @@
 #include "ResourceWriter.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTextStream>
 
 #include <cstdio>
 
-ResourceWriter::ResourceWriter(QString folder) : folder_(std::move(folder)) {
-    QDir().mkpath(folder_ + "/png");
-    QDir().mkpath(folder_ + "/bmp");
+using resources::ImageKind;
+using resources::ImageSpec;
+
+ResourceWriter::ResourceWriter(QString folder) : folder_(std::move(folder)), table_(resources::allImages()) {
+    QDir().mkpath(folder_ + "/res/png");
+    QDir().mkpath(folder_ + "/res/bmp");
 }
 
 bool ResourceWriter::png(unsigned id, const QImage& image) {
-    return save(QString("png/%1.png").arg(id), image, "PNG");
+    return save(ImageKind::png, id, image);
 }
 
 bool ResourceWriter::bmp(unsigned id, const QImage& image) {
+    return save(ImageKind::bitmap, id, image);
+}
+
+void ResourceWriter::fail(const QString& message) {
+    std::fprintf(stderr, "generator: %s\n", qPrintable(message));
+    ok_ = false;
+}
+
+bool ResourceWriter::save(ImageKind kind, unsigned id, const QImage& image) {
+    const bool isPng = kind == ImageKind::png;
+    const QString name = isPng ? QString("png %1").arg(id) : QString("bitmap %1").arg(id);
+    const ImageSpec* spec = nullptr;
+    for (const ImageSpec& entry : table_) {
+        if (entry.kind == kind && entry.id == id) {
+            spec = &entry;
+        }
+    }
+    if (spec == nullptr) {
+        fail(name + " is not in the id table");
+        return false;
+    }
+    if (image.width() != spec->width * spec->frames || image.height() != spec->height) {
+        fail(QString("%1 is %2 x %3, the table says %4 frames of %5 x %6")
+                 .arg(name)
+                 .arg(image.width())
+                 .arg(image.height())
+                 .arg(spec->frames)
+                 .arg(spec->width)
+                 .arg(spec->height));
+        return false;
+    }
+    QSet<unsigned>& drawn = isPng ? drawnPng_ : drawnBitmap_;
+    if (drawn.contains(id)) {
+        fail(name + " drawn twice");
+        return false;
+    }
+    drawn.insert(id);
     // Bitmaps carry no alpha: 24-bit, as the windows load them.
-    return save(QString("bmp/%1.bmp").arg(id), image.convertToFormat(QImage::Format_RGB888), "BMP");
+    const QString path = isPng ? QString("%1/res/png/%2.png").arg(folder_).arg(id)
+                               : QString("%1/res/bmp/%2.bmp").arg(folder_).arg(id);
+    const bool saved =
+        isPng ? image.save(path, "PNG") : image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    if (!saved) {
+        fail("cannot write " + path);
+    }
+    return saved;
 }
 
-bool ResourceWriter::save(const QString& relative, const QImage& image, const char* format) {
-    if (files_.contains(relative)) {
-        std::fprintf(stderr, "generator: %s drawn twice\n", qPrintable(relative));
-        ok_ = false;
-        return false;
+bool ResourceWriter::finish() {
+    for (const ImageSpec& entry : table_) {
+        const QSet<unsigned>& drawn = entry.kind == ImageKind::png ? drawnPng_ : drawnBitmap_;
+        if (!drawn.contains(entry.id)) {
+            fail(QString("id %1 (%2) was not drawn").arg(entry.id).arg(entry.what));
+        }
     }
-    if (!image.save(folder_ + "/" + relative, format)) {
-        std::fprintf(stderr, "generator: cannot write %s\n", qPrintable(relative));
-        ok_ = false;
-        return false;
-    }
-    files_.append(relative);
-    return true;
-}
-
-bool ResourceWriter::writeResourceList(const QString& qrcPath) const {
-    QFile file(qrcPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        return false;
-    }
-    QTextStream stream(&file);
-    stream << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/res\">\n";
-    for (const QString& relative : files_) {
-        stream << "    <file alias=\"" << relative << "\">" << QDir(folder_).absoluteFilePath(relative)
-               << "</file>\n";
-    }
-    stream << "</qresource>\n</RCC>\n";
-    return stream.status() == QTextStream::Ok;
+    return ok_;
 }

@@ -1,29 +1,35 @@
 #pragma once
 
 #include <QImage>
+#include <QSet>
 #include <QString>
-#include <QStringList>
 
-// Writes the generated pictures under an output folder as png/<id>.png and
-// bmp/<id>.bmp, and lists them in a Qt resource file under the prefix /res.
+#include "keyboard/resources/ResourceIds.h"
+
+// Writes the generated pictures under an output folder as res/png/<id>.png and
+// res/bmp/<id>.bmp, checking each against the id table: its kind, its frame
+// size and frame count must be the table's, and each id is drawn once.
 class ResourceWriter {
 public:
     explicit ResourceWriter(QString folder);
 
     bool png(unsigned id, const QImage& image);
     bool bmp(unsigned id, const QImage& image);
-    bool writeResourceList(const QString& qrcPath) const;
-    bool ok() const { return ok_; }
+    // True when every picture was written and every table entry was drawn.
+    bool finish();
 
 private:
-    bool save(const QString& relative, const QImage& image, const char* format);
+    bool save(resources::ImageKind kind, unsigned id, const QImage& image);
+    void fail(const QString& message);
 
     QString folder_;
-    QStringList files_;
+    std::vector<resources::ImageSpec> table_;
+    QSet<unsigned> drawnPng_;
+    QSet<unsigned> drawnBitmap_;
     bool ok_ = true;
 };
 
-// The groups of pictures; each returns nothing and reports through the writer.
+// The groups of pictures; each reports through the writer.
 void drawControlImages(ResourceWriter& out);
 void drawKeyImages(ResourceWriter& out);
 void drawMainWindowImages(ResourceWriter& out);

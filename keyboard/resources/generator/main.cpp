@@ -1,5 +1,5 @@
-// Draws every picture of the keyboard configurator and lists them in a Qt
-// resource file: generator <output folder> <resource list file>.
+// Draws every picture of the keyboard configurator into an output folder:
+// generator <output folder>.
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -7,8 +7,8 @@
 #include "ResourceWriter.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <output folder> <qrc file>\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -19,8 +19,5 @@ int main(int argc, char** argv) {
     drawKeyImages(out);
     drawMainWindowImages(out);
     drawDialogImages(out);
-    if (!out.ok() || !out.writeResourceList(QString::fromLocal8Bit(argv[2]))) {
-        return 1;
-    }
-    return 0;
+    return out.finish() ? 0 : 1;
 }
