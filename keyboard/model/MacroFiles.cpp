@@ -200,3 +200,14 @@ bool ImportMacroKey(const std::string& path, MacroKey& macro) {
     macro = *parsed;
     return true;
 }
+
+bool ImportMacroKey(const std::string& path, MacroLibrary& library, int index,
+                    const std::string& programFolder) {
+    MacroSet* set = library.GetSet(0);
+    MacroKey* macro = set ? set->GetMacro(index) : nullptr;
+    if (!macro || !ImportMacroKey(path, *macro)) {
+        return false;
+    }
+    SaveMacroLibrary(library, programFolder);
+    return true;
+}

@@ -19,6 +19,11 @@ bool ExportMacroKey(const MacroKey& macro, const std::string& path);
 // Reads a ".mkf" file into the target macro (keeping its name) only when the
 // whole file is valid. False when it cannot be read or is not valid.
 bool ImportMacroKey(const std::string& path, MacroKey& macro);
+// The same for macro `index` of the library's first set, then the library is
+// written; false (and nothing changed or written) for an invalid file or a
+// macro that does not exist.
+bool ImportMacroKey(const std::string& path, MacroLibrary& library, int index,
+                    const std::string& programFolder);
 
 // The texts of the files, for their own tests and the fuzzers.
 std::string MacroLibraryText(const MacroLibrary& library);

@@ -148,6 +148,23 @@ TEST_F(MacroFilesTest, InvalidMacroKeyFilesChangeNothing) {
     EXPECT_EQ(target, before);
 }
 
+TEST_F(MacroFilesTest, ImportIntoTheLibraryWritesItOnlyForAValidFile) {
+    MacroLibrary library = SmallLibrary();
+    library.sets[0].AddMacro("Second");
+    ASSERT_TRUE(ExportMacroKey(library.sets[0].macros[0], folder.file("combo.mkf")));
+    folder.write("bad.mkf", "[MacroKey]\r\n");
+    EXPECT_FALSE(ImportMacroKey(folder.file("bad.mkf"), library, 1, folder.path()));
+    EXPECT_FALSE(folder.exists(LibraryFile()));
+    EXPECT_FALSE(ImportMacroKey(folder.file("combo.mkf"), library, 5, folder.path()));
+
+    ASSERT_TRUE(ImportMacroKey(folder.file("combo.mkf"), library, 1, folder.path()));
+    EXPECT_EQ(library.sets[0].macros[1].name, "Second");
+    EXPECT_EQ(library.sets[0].macros[1].actionCount, 3u);
+    MacroLibrary written;
+    ASSERT_TRUE(LoadMacroLibrary(written, folder.path()));
+    EXPECT_EQ(written, library);
+}
+
 TEST_F(MacroFilesTest, FailedSaveKeepsTheOldLibrary) {
     ASSERT_TRUE(SaveMacroLibrary(SmallLibrary(), folder.path()));
     core::failWritesAfterBytes(50);
