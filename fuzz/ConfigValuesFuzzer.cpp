@@ -5,6 +5,7 @@
 
 #include "audio/settings/ConfigValues.h"
 #include "audio/settings/EConvertError.h"
+#include "platform/core/Unicode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -18,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     for (const auto& item : items) {
-        if (item.size() > kListItemCharacters) {
+        // The limit counts characters, however many bytes they take.
+        if (core::cutToCharacters(item, kListItemCharacters).size() != item.size()) {
             __builtin_trap();
         }
     }
