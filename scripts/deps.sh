@@ -30,7 +30,8 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 1
 fi
 
+# Recommended packages come along: the build and the desktop tests were tried with them.
 echo "deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt-get install -y -qq "${missing[@]}" >/dev/null
