@@ -5,9 +5,25 @@
 
 #include "platform/core/Clock.h"
 #include "platform/ui/EditControl.h"
+#include "platform/ui/KeyObserver.h"
 #include "platform/ui/Messaging.h"
 #include "platform/ui/detail/Dispatcher.h"
 #include "platform/ui/detail/WindowState.h"
+
+namespace ui {
+
+namespace {
+KeyObserver& keyObserver() {
+    static KeyObserver observer;
+    return observer;
+}
+}  // namespace
+
+void setKeyObserver(KeyObserver observer) {
+    keyObserver() = std::move(observer);
+}
+
+}  // namespace ui
 
 namespace ui::detail {
 
@@ -161,6 +177,9 @@ void Input::pointerLeft(Window& window) {
 bool Input::key(Window& window, UINT message, int virtualKey) {
     if (!window.isEnabled()) {
         return false;
+    }
+    if (const KeyObserver& observer = keyObserver()) {
+        observer(virtualKey, message == WM_KEYUP || message == WM_SYSKEYUP);
     }
     const WindowHandle handle = window.handle();
     if (window.PreTranslateMessage(message, static_cast<WPARAM>(virtualKey), 1)) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/ui/Types.h"
+#include "platform/ui/WindowHandle.h"
+
+namespace ui {
+class Window;
+}
+
+// While started, delivers every key press and release to its window as
+// message 0x401: wParam's low byte is the virtual-key code; lParam bit 31 is
+// set for a release and bits 0..30 hold the time in milliseconds. Keys come
+// from the program's own windows and from hook::injectKey (tests, scripts).
+class CKeyboardHook {
+public:
+    static constexpr ui::UINT kKeyMessage = 0x401;
+
+    CKeyboardHook();
+    ~CKeyboardHook();
+    CKeyboardHook(const CKeyboardHook&) = delete;
+    CKeyboardHook& operator=(const CKeyboardHook&) = delete;
+
+    bool StartHook(ui::Window* window);
+    void StopHook();
+    bool IsStarted() const;
+
+private:
+    ui::WindowHandle target_;
+    bool started_ = false;
+};
+
+namespace hook {
+
+// A key event as the system would report it, delivered to every started hook.
+void injectKey(std::uint8_t virtualKey, bool released);
+
+// The lParam of message 0x401.
+constexpr ui::LPARAM keyLParam(bool released, std::uint32_t milliseconds) {
+    return static_cast<ui::LPARAM>((released ? 0x80000000u : 0u) | (milliseconds & 0x7FFFFFFFu));
+}
+
+}  // namespace hook
