@@ -3,9 +3,9 @@
 // The input fills the emulated keyboard's memory (every reply of the command
 // interface comes from it), then the rest is a run of (code, value) events.
 #include "FuzzFolder.h"
+#include "keyboard/link/DefaultModel.h"
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
-#include "keyboard/link/ModelBinding.h"
 #include "keyboard/link/TestOwner.h"
 #include "platform/core/Clock.h"
 #include "platform/hid/sim/SimBus.h"
@@ -57,13 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core::VirtualClock clock;
     core::installClock(&clock);
     {
-        AppSettings settings(folder.path());
-        settings.SetDefaults();
-        ProfileRecords profiles(settings);
-        for (int p = 0; p < ProfileRecords::kCount; ++p)
-            profiles.ResetProfile(p);
-        MacroLibrary library = MacroLibrary::Default();
-        ModelBinding model(settings, profiles, library);
+        DefaultModel defaults(folder.path());
+        AppSettings& settings = defaults.settings;
+        MacroLibrary& library = defaults.library;
         PendingWrites pending;
         TestOwner owner;
         hid::SimBus bus;
@@ -72,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         keyboard->change([&](sim::KeyboardFirmware& firmware) { FillFirmware(input, firmware); });
         bus.plug(keyboard);
         KeyboardLink link(owner, bus);
-        KeyboardProtocol protocol(link, model, owner, pending);
+        KeyboardProtocol protocol(link, defaults.model, owner, pending);
         link.Discover();
         protocol.InitialSync();
         while (!input.Done()) {

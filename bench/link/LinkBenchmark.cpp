@@ -5,9 +5,9 @@
 #include <chrono>
 #include <memory>
 
+#include "keyboard/link/DefaultModel.h"
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
-#include "keyboard/link/ModelBinding.h"
 #include "keyboard/link/TestOwner.h"
 #include "platform/hid/sim/SimBus.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
@@ -22,18 +22,12 @@ struct Bench {
     std::shared_ptr<sim::EmulatedKeyboard> keyboard = std::make_shared<sim::EmulatedKeyboard>();
     TestOwner owner;
     TempFolder folder;
-    AppSettings settings{folder.path()};
-    ProfileRecords profiles{settings};
-    MacroLibrary library = MacroLibrary::Default();
-    ModelBinding model{settings, profiles, library};
+    DefaultModel data{folder.path()};
     PendingWrites pending;
     KeyboardLink link{owner, bus};
-    KeyboardProtocol protocol{link, model, owner, pending};
+    KeyboardProtocol protocol{link, data.model, owner, pending};
 
     Bench() {
-        settings.SetDefaults();
-        for (int p = 0; p < ProfileRecords::kCount; ++p)
-            profiles.ResetProfile(p);
         keyboard->change([](sim::KeyboardFirmware& firmware) {
             firmware.profiles[0].gKeys[0] = 0x01;  // one named macro on G1 of profile 1
             firmware.profiles[0].gKeys[1] = firmware.profiles[0].gKeys[2] = 0;

@@ -13,14 +13,14 @@ namespace {
 
 // The started hooks; injected keys may come from any thread.
 std::mutex hooksMutex;
-std::vector<CKeyboardHook*> startedHooks;
-std::vector<ui::WindowHandle> targets;
+std::vector<const CKeyboardHook*> startedHooks;
 
 void deliver(std::uint8_t virtualKey, bool released) {
     std::vector<ui::WindowHandle> windows;
     {
         std::lock_guard lock(hooksMutex);
-        windows = targets;
+        for (const CKeyboardHook* hook : startedHooks)
+            windows.push_back(hook->Target());
     }
     const ui::LPARAM lParam = hook::keyLParam(released, core::systemClock().tickCount());
     for (ui::WindowHandle window : windows) {
@@ -28,9 +28,9 @@ void deliver(std::uint8_t virtualKey, bool released) {
     }
 }
 
-void rebuildTargets(const std::vector<ui::WindowHandle>& windows) {
-    targets = windows;
-    if (targets.empty()) {
+// Keys of the program's own windows reach the hooks while any is started.
+void followOwnWindows() {
+    if (startedHooks.empty()) {
         ui::setKeyObserver({});
     } else {
         ui::setKeyObserver([](int virtualKey, bool released) {
@@ -55,10 +55,8 @@ bool CKeyboardHook::StartHook(ui::Window* window) {
     std::lock_guard lock(hooksMutex);
     target_ = window->handle();
     started_ = true;
-    std::vector<ui::WindowHandle> windows = targets;
-    windows.push_back(target_);
     startedHooks.push_back(this);
-    rebuildTargets(windows);
+    followOwnWindows();
     return true;
 }
 
@@ -68,12 +66,8 @@ void CKeyboardHook::StopHook() {
         return;
     }
     started_ = false;
-    auto hook = std::find(startedHooks.begin(), startedHooks.end(), this);
-    if (hook != startedHooks.end()) {
-        targets.erase(targets.begin() + (hook - startedHooks.begin()));
-        startedHooks.erase(hook);
-    }
-    rebuildTargets(targets);
+    std::erase(startedHooks, this);
+    followOwnWindows();
 }
 
 bool CKeyboardHook::IsStarted() const {

@@ -25,6 +25,7 @@ public:
     bool StartHook(ui::Window* window);
     void StopHook();
     bool IsStarted() const;
+    ui::WindowHandle Target() const { return target_; }
 
 private:
     ui::WindowHandle target_;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <thread>
 
+#include "keyboard/link/DefaultModel.h"
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
-#include "keyboard/link/ModelBinding.h"
 #include "keyboard/link/TestOwner.h"
 #include "platform/core/Clock.h"
 #include "platform/hid/sim/SimBus.h"
@@ -19,12 +19,7 @@
 // virtual clock: pauses cost no time and the report log shows them exactly.
 class LinkFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        core::installClock(&clock);
-        settings.SetDefaults();
-        for (int p = 0; p < ProfileRecords::kCount; ++p)
-            profiles.ResetProfile(p);
-    }
+    void SetUp() override { core::installClock(&clock); }
     void TearDown() override {
         link.reset();
         core::installClock(nullptr);
@@ -84,10 +79,11 @@ protected:
     std::vector<std::shared_ptr<hid::SimulatedDevice>> others;
     TestOwner owner;
     TempFolder folder;
-    AppSettings settings{folder.path()};
-    ProfileRecords profiles{settings};
-    MacroLibrary library = MacroLibrary::Default();
-    ModelBinding model{settings, profiles, library};
+    DefaultModel data{folder.path()};
+    AppSettings& settings = data.settings;
+    ProfileRecords& profiles = data.profiles;
+    MacroLibrary& library = data.library;
+    ModelBinding& model = data.model;
     PendingWrites pending;
     std::unique_ptr<KeyboardLink> link = std::make_unique<KeyboardLink>(owner, bus);
     KeyboardProtocol protocol{*link, model, owner, pending};
