@@ -55,6 +55,7 @@ WindowHandle Dispatcher::add(Window& window) {
 }
 
 void Dispatcher::remove(Window& window) {
+    trayIcons_.removeOwnedBy(window);
     const WindowHandle handle = window.handle();
     windows_.erase(handle.value);
     order_.erase(std::remove(order_.begin(), order_.end(), handle), order_.end());

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/PopupMenu.h"
 #include "platform/ui/Session.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/detail/NativeEdit.h"
+#include "platform/ui/detail/NativeTrayIcon.h"
 #include "platform/ui/detail/NativeWindow.h"
 
 namespace ui {
@@ -38,6 +40,11 @@ public:
     virtual int messageBox(Window* owner, const std::string& text, const std::string& caption,
                            unsigned type) = 0;
     virtual std::optional<std::string> fileDialog(const FileDialogOptions& options) = 0;
+    // Null when the backend has nothing to show; the shared list keeps the icon anyway.
+    virtual std::unique_ptr<NativeTrayIcon> createTrayIcon(Window& owner, UINT id) = 0;
+    // The command of the item chosen, or nothing when the menu was dismissed.
+    virtual std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
+                                               unsigned flags) = 0;
 };
 
 }  // namespace ui::detail

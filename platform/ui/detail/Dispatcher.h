@@ -16,6 +16,7 @@
 #include "platform/ui/Window.h"
 #include "platform/ui/detail/BackendImpl.h"
 #include "platform/ui/detail/Input.h"
+#include "platform/ui/detail/TrayIconList.h"
 
 namespace ui::detail {
 
@@ -30,6 +31,7 @@ public:
     static Dispatcher* current();
     BackendImpl& backend() { return *backend_; }
     Input& input() { return input_; }
+    TrayIconList& trayIcons() { return trayIcons_; }
     bool onWindowThread() const { return std::this_thread::get_id() == windowThread_; }
 
     WindowHandle add(Window& window);
@@ -78,6 +80,7 @@ private:
 
     std::unique_ptr<BackendImpl> backend_;
     Input input_;
+    TrayIconList trayIcons_;
     std::thread::id windowThread_;
     std::unordered_map<std::uint64_t, Window*> windows_;
     std::vector<WindowHandle> order_;

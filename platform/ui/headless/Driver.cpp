@@ -212,6 +212,34 @@ const std::vector<FileDialogOptions>& Driver::fileDialogs() const {
     return backend().shownFileDialogs;
 }
 
+void Driver::answerPopupMenu(std::optional<UINT> command) {
+    backend().popupMenuAnswers.push_back(command);
+}
+
+const std::vector<ShownPopupMenu>& Driver::popupMenus() const {
+    return backend().shownPopupMenus;
+}
+
+std::vector<TrayIconRecord> Driver::trayIcons() const {
+    std::vector<TrayIconRecord> result;
+    for (const detail::TrayIconEntry& entry : dispatcher().trayIcons().entries()) {
+        result.push_back({entry.data, entry.picture});
+    }
+    return result;
+}
+
+bool Driver::clickTrayIcon(UINT id, UINT mouseMessage) {
+    const auto& entries = dispatcher().trayIcons().entries();
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [&](const detail::TrayIconEntry& entry) { return entry.data.id == id; });
+    if (it == entries.end()) {
+        return false;
+    }
+    dispatcher().trayIcons().notify(it->data.owner, id, mouseMessage);
+    runUntilIdle();
+    return true;
+}
+
 const WindowRecord& Driver::record(const Window& window) const {
     static const WindowRecord none;
     const auto* native = static_cast<const HeadlessWindow*>(window.state().native.get());

@@ -9,8 +9,10 @@
 #include "platform/core/Clock.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/PopupMenu.h"
 #include "platform/ui/Region.h"
 #include "platform/ui/Session.h"
+#include "platform/ui/TrayIcon.h"
 #include "platform/ui/Window.h"
 
 namespace ui::headless {
@@ -37,6 +39,18 @@ struct ShownMessageBox {
     std::string caption;
     std::string text;
     unsigned type = 0;
+};
+
+struct ShownPopupMenu {
+    PopupMenu menu;
+    Point screen;
+    WindowHandle owner;
+    unsigned flags = 0;
+};
+
+struct TrayIconRecord {
+    TrayIconData data;
+    Image picture;  // the resource's picture, or the plain stand-in
 };
 
 // Runs a headless UI session on a virtual clock for tests and scripted runs.
@@ -76,6 +90,14 @@ public:
     void answerFileDialog(std::optional<std::string> path);  // default: cancelled
     const std::vector<ShownMessageBox>& messageBoxes() const;
     const std::vector<FileDialogOptions>& fileDialogs() const;
+    // The command the next popup menu chooses; default without an answer: dismissed.
+    void answerPopupMenu(std::optional<UINT> command);
+    const std::vector<ShownPopupMenu>& popupMenus() const;
+
+    std::vector<TrayIconRecord> trayIcons() const;  // in the order they were added
+    // Mouse input on the first icon with this id: its callback goes to the owner
+    // and the queue runs until idle. False when there is no such icon.
+    bool clickTrayIcon(UINT id, UINT mouseMessage);
 
     const WindowRecord& record(const Window& window) const;
     Image surface(const Window& window) const;

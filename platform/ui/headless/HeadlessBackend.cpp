@@ -89,6 +89,21 @@ std::optional<std::string> HeadlessBackend::fileDialog(const FileDialogOptions& 
     return answer;
 }
 
+std::optional<UINT> HeadlessBackend::trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
+                                                    unsigned flags) {
+    shownPopupMenus.push_back({menu, screen, owner.handle(), flags});
+    if (popupMenuAnswers.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<UINT> answer = popupMenuAnswers.front();
+    popupMenuAnswers.pop_front();
+    if (answer && !menu.offers(*answer)) {
+        core::debugOutput("headless: the popup menu has no enabled item for the scripted command; dismissed");
+        return std::nullopt;
+    }
+    return answer;
+}
+
 HeadlessWindow::HeadlessWindow(Window& window) : window_(window) {
     const detail::WindowState& state = window.state();
     record.screenRect = state.screenRect;

@@ -13,7 +13,7 @@
 namespace ui::headless {
 
 // No native windows: every window is recorded as a desktop would show it, and
-// modal runs, message boxes and file dialogs take the answers a test scripted.
+// modal runs, message boxes, file dialogs and popup menus take the answers a test scripted.
 class HeadlessBackend final : public detail::BackendImpl {
 public:
     HeadlessBackend();
@@ -28,12 +28,17 @@ public:
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+    std::unique_ptr<detail::NativeTrayIcon> createTrayIcon(Window&, UINT) override { return nullptr; }
+    std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
+                                       unsigned flags) override;
 
     std::deque<std::function<void(Window&)>> modalAnswers;
     std::deque<int> messageBoxAnswers;
     std::deque<std::optional<std::string>> fileDialogAnswers;
     std::vector<ShownMessageBox> shownMessageBoxes;
     std::vector<FileDialogOptions> shownFileDialogs;
+    std::deque<std::optional<UINT>> popupMenuAnswers;
+    std::vector<ShownPopupMenu> shownPopupMenus;
     Rect workArea_{0, 0, 1920, 1040};
 
 private:

@@ -6,20 +6,24 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStringList>
+#include <QSystemTrayIcon>
 
 #include <cmath>
 #include <thread>
 
 #include "platform/core/Clock.h"
+#include "platform/core/DebugOutput.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/detail/Dispatcher.h"
 #include "platform/ui/detail/QtConvert.h"
 #include "platform/ui/detail/WindowState.h"
 #include "platform/ui/qt/QtEdit.h"
+#include "platform/ui/qt/QtTrayIcon.h"
 #include "platform/ui/qt/QtWindow.h"
 
 namespace ui::qt {
@@ -218,6 +222,33 @@ std::optional<std::string> QtBackend::fileDialog(const FileDialogOptions& option
         return std::nullopt;
     }
     return detail::fromQString(dialog.selectedFiles().front());
+}
+
+std::unique_ptr<detail::NativeTrayIcon> QtBackend::createTrayIcon(Window& owner, UINT id) {
+    // The icon is kept all the same: Qt shows it once a tray turns up.
+    if (!toldNoTray_ && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        toldNoTray_ = true;
+        core::debugOutput("qt: the desktop has no system tray; tray icons stay hidden");
+    }
+    return std::make_unique<QtTrayIcon>(owner, id);
+}
+
+std::optional<UINT> QtBackend::trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner, unsigned) {
+    QMenu popup(widgetOf(&owner));
+    for (const PopupMenuItem& item : menu.items()) {
+        if (item.separator) {
+            popup.addSeparator();
+            continue;
+        }
+        QAction* action = popup.addAction(detail::toQString(item.text));
+        action->setData(item.command);
+        action->setEnabled(item.state == MenuItemState::enabled);
+    }
+    const QAction* chosen = popup.exec(QPoint(screen.x, screen.y));
+    if (chosen == nullptr) {
+        return std::nullopt;
+    }
+    return chosen->data().toUInt();
 }
 
 }  // namespace ui::qt

@@ -25,10 +25,14 @@ public:
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+    std::unique_ptr<detail::NativeTrayIcon> createTrayIcon(Window& owner, UINT id) override;
+    std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
+                                       unsigned flags) override;
 
 private:
     std::unique_ptr<QObject> waker_;
     QTimer deadlineTimer_;
+    bool toldNoTray_ = false;
 };
 
 }  // namespace ui::qt

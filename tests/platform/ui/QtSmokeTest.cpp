@@ -5,6 +5,7 @@
 #include "platform/ui/Messaging.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Session.h"
+#include "platform/ui/TrayIcon.h"
 
 using namespace ui;
 
@@ -17,6 +18,8 @@ public:
     int paints = 0;
     int ticks = 0;
     bool destroyed = false;
+    bool trayAdded = false;
+    bool trayRemoved = false;
 
     BOOL OnInitDialog() override {
         setWindowRect(rectAt(100, 100, 320, 200));
@@ -28,6 +31,12 @@ public:
         edit.create(*this, 2110, rectAt(20, 20, 80, 20));
         edit.setText("3");
         setTimer(1, 50);
+        // The virtual X server has no tray: the icon is kept all the same.
+        trayAdded = addTrayIcon({.owner = this,
+                                 .id = 381,
+                                 .callbackMessage = WM_USER + 32,
+                                 .iconResourceId = 381,
+                                 .tip = "Quelda Keyboard"});
         return TRUE;
     }
 
@@ -45,6 +54,7 @@ public:
             }
             case WM_TIMER:
                 if (++ticks == 4) {
+                    trayRemoved = removeTrayIcon(this, 381);
                     PostMessage(this, WM_CLOSE);
                 }
                 return 0;
@@ -68,6 +78,8 @@ TEST(QtSmokeTest, OpensPaintsAndClosesARealWindow) {
     EXPECT_GE(dialog.paints, 1);
     EXPECT_EQ(dialog.ticks, 4);
     EXPECT_TRUE(dialog.destroyed);
+    EXPECT_TRUE(dialog.trayAdded);
+    EXPECT_TRUE(dialog.trayRemoved);
     EXPECT_FALSE(dialog.exists());
 }
 
