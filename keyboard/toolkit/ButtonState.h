@@ -16,6 +16,8 @@ public:
     bool Press(bool inside);
     // TRUE when the release landed inside (the state is then hover).
     bool Release(bool inside);
+    // Back to normal, whatever happened; TRUE when the state changed.
+    ui::BOOL Reset() { return Set(normal); }
 
 private:
     ui::BOOL Set(int state);

@@ -14,6 +14,12 @@ public:
     // A picture made at run time instead of a resource (generated looks, tests).
     void SetStripImage(ui::Image image) { m_image.SetImage(std::move(image)); }
     int GetState() const { return m_state.Get(); }
+    // Forgets hover and press, as when the button was hidden in the middle of them.
+    void ResetState() {
+        if (m_state.Reset()) {
+            InvalidateSelf();
+        }
+    }
     const ImageStrip& Strip() const { return m_image; }
 
     ui::BOOL OnMouseMove(ui::UINT flags, int x, int y) override;

@@ -15,6 +15,7 @@ namespace {
 
 std::mutex openerMutex;
 std::string opener = "xdg-open";
+Launcher launcher;
 
 std::string currentOpener() {
     std::lock_guard lock(openerMutex);
@@ -35,6 +36,14 @@ bool isProgram(const std::string& target) {
 // neither our child to reap nor killed with us. A close-on-exec pipe tells
 // whether the exec itself worked.
 bool spawnDetached(const std::vector<std::string>& arguments) {
+    {
+        std::unique_lock lock(openerMutex);
+        if (launcher) {
+            Launcher replacement = launcher;
+            lock.unlock();
+            return replacement(arguments);
+        }
+    }
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -93,6 +102,11 @@ bool open(const std::string& target) {
 void setOpener(const std::string& program) {
     std::lock_guard lock(openerMutex);
     opener = program.empty() ? "xdg-open" : program;
+}
+
+void setLauncher(Launcher replacement) {
+    std::lock_guard lock(openerMutex);
+    launcher = std::move(replacement);
 }
 
 }  // namespace shell

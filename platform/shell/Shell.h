@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -12,5 +14,11 @@ bool open(const std::string& target);
 // The program that opens documents and web addresses; tests point it at a
 // script of their own. An empty name restores "xdg-open".
 void setOpener(const std::string& program);
+
+// Takes the place of starting processes: every open then hands the command
+// line it would run to `launcher`, whose result it returns (scripted runs
+// record them instead of starting browsers). An empty function restores.
+using Launcher = std::function<bool(const std::vector<std::string>& commandLine)>;
+void setLauncher(Launcher launcher);
 
 }  // namespace shell

@@ -466,4 +466,8 @@ bool Window::inModalRun() const {
     return state_->modalRunning;
 }
 
+bool Window::modalEnded() const {
+    return state_->modalRunning && state_->modalEnded;
+}
+
 }  // namespace ui

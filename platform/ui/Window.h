@@ -126,6 +126,8 @@ public:
     int runModal();
     void endModal(int result);
     bool inModalRun() const;
+    // True once endModal was called for the current run, until the run returns.
+    bool modalEnded() const;
 
     detail::WindowState& state() const { return *state_; }
 

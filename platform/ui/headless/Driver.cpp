@@ -196,6 +196,10 @@ void Driver::answerModal(std::function<void(Window& dialog)> answer) {
     backend().modalAnswers.push_back(std::move(answer));
 }
 
+void Driver::onUnansweredModal(std::function<void(Window& dialog)> handler) {
+    backend().unansweredModal = std::move(handler);
+}
+
 void Driver::answerMessageBox(int result) {
     backend().messageBoxAnswers.push_back(result);
 }

@@ -86,6 +86,9 @@ public:
     // Answers of the next modal runs, in order: the function runs once the
     // dialog is shown and idle. A modal run without an answer ends with IDCANCEL.
     void answerModal(std::function<void(Window& dialog)> answer);
+    // Called instead of the default for a modal run that finds no answer queued
+    // (an empty function restores the default, cancelling it).
+    void onUnansweredModal(std::function<void(Window& dialog)> handler);
     void answerMessageBox(int result);                       // default without an answer: IDOK
     void answerFileDialog(std::optional<std::string> path);  // default: cancelled
     const std::vector<ShownMessageBox>& messageBoxes() const;

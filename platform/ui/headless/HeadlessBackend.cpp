@@ -59,6 +59,11 @@ bool HeadlessBackend::waitForEvents(std::optional<std::chrono::nanoseconds>, Win
         answer(*modal);
         return true;
     }
+    if (!answered_.contains(run) && unansweredModal) {
+        answered_.insert(run);
+        unansweredModal(*modal);
+        return true;
+    }
     core::debugOutput("headless: a modal run had nothing more to do and was cancelled");
     modal->endModal(IDCANCEL);
     return true;

@@ -33,6 +33,7 @@ public:
                                        unsigned flags) override;
 
     std::deque<std::function<void(Window&)>> modalAnswers;
+    std::function<void(Window&)> unansweredModal;
     std::deque<int> messageBoxAnswers;
     std::deque<std::optional<std::string>> fileDialogAnswers;
     std::vector<ShownMessageBox> shownMessageBoxes;

@@ -1,0 +1,29 @@
+#include "keyboard/app/CTarvikApp.h"
+
+#include "keyboard/mainwindow/CTarvikDlg.h"
+#include "keyboard/resources/KeyboardResources.h"
+#include "platform/core/SingleInstanceLock.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Messaging.h"
+
+bool CTarvikApp::InitInstance() {
+    core::SingleInstanceLock instance(kInstanceName);
+    if (!instance.acquired()) {
+        ui::messageBox(nullptr, kAlreadyRunning, kInstanceName);
+        // The running one is most likely hidden in the tray: bring it out.
+        instance.requestActivation();
+        return false;
+    }
+    InitKeyboardResources();
+    {
+        CTarvikDlg dialog;
+        dialog.onWindowCreated = [this](ui::WindowHandle window) { m_mainWindow = window.value; };
+        instance.onActivationRequest([this] {
+            ui::PostMessage(ui::WindowHandle{m_mainWindow.load()}, ui::WM_COMMAND,
+                            CTarvikDlg::kShowWindowCommand);
+        });
+        dialog.DoModal();
+        m_mainWindow = 0;
+    }
+    return false;
+}

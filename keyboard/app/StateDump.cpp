@@ -1,0 +1,150 @@
+#include "keyboard/app/StateDump.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "keyboard/mainwindow/CTarvikDlg.h"
+#include "keyboard/model/KeyButtons.h"
+#include "keyboard/toolkit/CComboButton.h"
+#include "keyboard/toolkit/CKeyboardButton.h"
+#include "keyboard/toolkit/CTabControl.h"
+#include "platform/ui/headless/Driver.h"
+#include "sim/keyboard/EmulatedKeyboard.h"
+
+namespace {
+
+constexpr const char* kPageNames[] = {"KEYMAP", "RECORD", "MACRO", "LIGHT"};
+
+std::string Hex(const std::uint8_t* bytes, std::size_t count) {
+    std::string text;
+    char digits[3];
+    for (std::size_t i = 0; i < count; ++i) {
+        std::snprintf(digits, sizeof digits, "%02X", bytes[i]);
+        text += digits;
+    }
+    return text;
+}
+
+template <typename Container>
+std::string Hex(const Container& bytes) {
+    return Hex(bytes.data(), bytes.size());
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+const char* CursorName(ui::Cursor cursor) {
+    switch (cursor) {
+        case ui::Cursor::hand:
+            return "hand";
+        case ui::Cursor::wait:
+            return "wait";
+        case ui::Cursor::ibeam:
+            return "ibeam";
+        default:
+            return "arrow";
+    }
+}
+
+}  // namespace
+
+std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
+    std::ostringstream out;
+    const int page = g_currentPage >= 0 && g_currentPage < 4 ? g_currentPage : 0;
+    out << "window visible=" << window.isVisible() << " minimized=" << window.isMinimized()
+        << " page=" << kPageNames[page] << " profile=" << g_currentProfile
+        << " cursor=" << CursorName(window.cursor()) << "\n";
+    for (const ui::headless::TrayIconRecord& icon : driver.trayIcons()) {
+        if (icon.data.owner == &window) {
+            out << "tray " << icon.data.id << " tip=" << Quoted(icon.data.tip) << "\n";
+        }
+    }
+    for (int group = CTarvikDlg::kAlwaysGroup; group <= CTarvikDlg::kLightGroup; ++group) {
+        for (const auto& control : window.Group(group)) {
+            out << "control " << control->GetId() << " group=" << group << " visible=" << control->IsVisible()
+                << " enabled=" << !control->IsDisabled();
+            if (auto* combo = dynamic_cast<CComboButton*>(control.get())) {
+                out << " caption=" << Quoted(combo->m_displayText);
+            } else if (auto* key = dynamic_cast<CKeyboardButton*>(control.get())) {
+                char codes[32];
+                std::snprintf(codes, sizeof codes, " code=%02X default=%02X", key->m_secondCode,
+                              key->m_firstCode);
+                out << " key=" << Quoted(key->m_keyName) << codes << " changed=" << (key->m_modified != 0);
+            } else if (auto* tab = dynamic_cast<CTabControl*>(control.get())) {
+                out << " selected=" << tab->IsSelected();
+            }
+            out << "\n";
+        }
+    }
+    out << "edit " << CTarvikDlg::kLoopEditId << " visible=" << window.LoopEdit().isVisible()
+        << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    return out.str();
+}
+
+std::string DumpModel(CTarvikDlg& window) {
+    std::ostringstream out;
+    ConfiguratorData& data = window.Data();
+    out << "settings";
+    for (const SettingPair& pair : data.settings.pairs) {
+        out << " " << pair.key << "=" << Quoted(pair.value);
+    }
+    out << "\n";
+    for (int p = 0; p < ProfileRecords::kCount; ++p) {
+        const ProfileRecord& record = data.profiles.Record(p);
+        out << "profile " << p;
+        for (const SettingPair& pair : record.settings) {
+            out << " " << pair.key << "=" << Quoted(pair.value);
+        }
+        out << "\n";
+        for (int g = 0; g < ProfileRecord::kGKeys; ++g) {
+            const GKeySlot& slot = *record.GKey(g);
+            out << "profile " << p << " G" << (g + 1) << " name=" << Quoted(slot.name)
+                << " function=" << Hex(slot.function.Bytes()) << " launch=" << Quoted(slot.launchPath)
+                << "\n";
+        }
+        out << "profile " << p << " keymap=" << Hex(record.keyMap) << "\n";
+    }
+    out << "pending";
+    for (int row = 0; row < PendingWrites::kRows; ++row) {
+        out << " ";
+        for (int p = 0; p < PendingWrites::kProfiles; ++p) {
+            out << (window.Pending().IsMarked(row, p) ? '1' : '0');
+        }
+    }
+    out << "\n";
+    out << "library sets=" << data.library.SetCount() << " modified=" << window.LibraryModified() << "\n";
+    for (int s = 0; s < data.library.SetCount(); ++s) {
+        const MacroSet& set = *data.library.GetSet(s);
+        out << "set " << s << " name=" << Quoted(set.name) << " macros=" << set.macros.size() << "\n";
+        for (std::size_t m = 0; m < set.macros.size(); ++m) {
+            const MacroKey& macro = set.macros[m];
+            out << "macro " << s << " " << m << " name=" << Quoted(macro.name)
+                << " actions=" << macro.actionCount << " loop=" << macro.loopEnable << "/"
+                << static_cast<int>(macro.loopCount) << "\n";
+        }
+    }
+    const KeyboardLink& link = window.Link();
+    out << "link connected=" << link.connected << " listening=" << link.listening.load()
+        << " deviceProfile=" << link.deviceProfile << "\n";
+    out << "status last=" << window.LastStatus() << "\n";
+    return out.str();
+}
+
+std::string DumpKeyboard(sim::EmulatedKeyboard& keyboard) {
+    std::ostringstream out;
+    const sim::KeyboardFirmware firmware = keyboard.firmware();
+    out << "keyboard current=" << static_cast<int>(firmware.currentProfile) << "\n";
+    for (std::size_t p = 0; p < firmware.profiles.size(); ++p) {
+        const sim::FirmwareProfile& profile = firmware.profiles[p];
+        out << "keyboard profile " << p << " lighting=" << Hex(profile.lighting)
+            << " gkeys=" << Hex(profile.gKeys) << "\n";
+        out << "keyboard profile " << p << " keymap=" << Hex(profile.keyMap) << "\n";
+    }
+    for (const sim::LoggedReport& entry : keyboard.log().entries()) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(entry.time).count();
+        out << "report " << ms << "ms " << (entry.call == sim::ReportCall::SetFeature ? "set" : "get") << " "
+            << Hex(entry.bytes) << (entry.accepted ? "" : " refused") << "\n";
+    }
+    return out.str();
+}

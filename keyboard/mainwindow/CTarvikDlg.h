@@ -1,0 +1,121 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "keyboard/link/KeyboardLink.h"
+#include "keyboard/link/KeyboardProtocol.h"
+#include "keyboard/link/LinkOwner.h"
+#include "keyboard/link/PendingWrites.h"
+#include "keyboard/mainwindow/ConfiguratorData.h"
+#include "keyboard/toolkit/CDlgBase.h"
+#include "platform/hid/Bus.h"
+#include "platform/hook/CKeyboardHook.h"
+#include "platform/ui/EditControl.h"
+
+class CComboButton;
+class CEditShowList;
+class CImageShowList;
+class CVScrollBar;
+
+// The configurator's one window: four pages (KEY MAP, RECORD, MACRO, LIGHT)
+// over a common frame, the keyboard link, the tray icon and the files. It
+// runs modally for the life of the program; closing it only hides it.
+class CTarvikDlg : public CDlgBase, public LinkOwner {
+public:
+    // Control groups; the pages are numbered like g_currentPage.
+    enum ControlGroup {
+        kAlwaysGroup = 1,
+        kKeyMapGroup = 2,
+        kRecordGroup = 3,
+        kMacroGroup = 4,
+        kLightGroup = 5
+    };
+    enum Page { kKeyMapPage = 0, kRecordPage = 1, kMacroPage = 2, kLightPage = 3 };
+
+    static constexpr ui::UINT kHookKeyMessage = CKeyboardHook::kKeyMessage;  // 0x401
+    static constexpr ui::UINT kTrayMessage = 0x420;
+    static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
+    static constexpr ui::UINT kStatusMessage = 0x42B;
+    // Work handed over by the link's threads (see RunOnOwnerThread).
+    static constexpr ui::UINT kQueuedWorkMessage = ui::WM_APP + 1;
+    static constexpr ui::UINT kTrayIconId = 381;
+    static constexpr ui::UINT kShowWindowCommand = 2075;
+    static constexpr ui::UINT kExitCommand = 2;
+    static constexpr ui::UINT kLoopEditId = 2110;
+    static constexpr const char* kTrayTip = "Quelda Keyboard";
+    // Where the pages paint their pictures.
+    static constexpr int kPageBandTop = 169;
+
+    explicit CTarvikDlg(hid::Bus& bus = hid::bus());
+    ~CTarvikDlg() override;
+
+    ui::BOOL OnInitDialog() override;
+    void CreateControls(const ui::Rect& client) override;
+    ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
+    void DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) override;
+
+    // Puts profile p's names, lighting captions and key codes on the controls.
+    void ShowProfile(int profile);
+    // Shows the profile config.ini names as current.
+    void RefreshProfile();
+    void SwitchPage(int page);
+    // Out of the tray: shown, restored and in front.
+    void BringToFront();
+
+    // LinkOwner: the link's work, always on the window thread.
+    void RunOnOwnerThread(std::function<void()> work) override;
+    void Refresh() override { RefreshProfile(); }
+    void PostStatusMessage(std::uint32_t code) override;
+    void ShowAttention(const std::string& text) override;
+    void LaunchProgram(const std::string& path) override;
+
+    // Told the window's handle once it exists, and an empty one when it is gone.
+    std::function<void(ui::WindowHandle)> onWindowCreated;
+
+    const std::string& ProgramFolder() const { return m_programFolder; }
+    ConfiguratorData& Data() { return m_data; }
+    KeyboardLink& Link() { return m_link; }
+    PendingWrites& Pending() { return m_pendingWrites; }
+    CKeyboardHook& KeyboardHook() { return m_keyboardHook; }
+    ui::EditControl& LoopEdit() { return m_loopEdit; }
+    bool LibraryModified() const { return m_libraryModified; }
+    // The last status code the keyboard reported (0: none yet).
+    std::uint32_t LastStatus() const { return m_lastStatus; }
+
+private:
+    void AddFrameControls(const ui::Rect& client);
+    void AddKeyMapControls();
+    void AddRecordControls();
+    void AddMacroControls();
+    void AddLightControls();
+    void FillRecordLists();
+    void ShowLightingCaptions(const ProfileRecord& record);
+    void OnDestroy();
+    void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
+    void ShowTrayMenu();
+    void OnWebLink(ui::LPARAM code);
+    void RunQueuedWork();
+    bool OnControlMessage(ui::UINT id, ui::LPARAM code);
+
+    std::string m_programFolder;
+    ConfiguratorData m_data;
+    KeyboardLink m_link;
+    PendingWrites m_pendingWrites;
+    KeyboardProtocol m_protocol;
+    CKeyboardHook m_keyboardHook;
+    ui::EditControl m_loopEdit;
+    CEditShowList* m_nameList = nullptr;
+    CImageShowList* m_actionList = nullptr;
+    CVScrollBar* m_nameScroll = nullptr;
+    CVScrollBar* m_actionScroll = nullptr;
+    std::unique_ptr<ui::MemoryDC> m_pagePictures[4];
+    bool m_trayIconAdded = false;
+    bool m_libraryModified = false;
+    std::uint32_t m_lastStatus = 0;
+    std::mutex m_workMutex;
+    std::deque<std::function<void()>> m_work;
+};
