@@ -529,7 +529,8 @@ bool ScenarioRunner::WaitForFile(const ScenarioLine& line) {
         return Fail(line, "milliseconds expected");
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(*timeout);
-    while (!std::filesystem::exists(line.words[0])) {
+    // The program may end meanwhile (a signal): the lines after then see what is left.
+    while (!std::filesystem::exists(line.words[0]) && !(window_ && WindowGone())) {
         if (std::chrono::steady_clock::now() > deadline) {
             return Fail(line, line.words[0] + " did not appear");
         }

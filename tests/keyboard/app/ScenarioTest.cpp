@@ -1,4 +1,5 @@
 // The configurator as a user meets it, driven through its scenario runner.
+#include <csignal>
 #include <cstdio>
 #include <sstream>
 
@@ -201,4 +202,18 @@ TEST_F(ConfiguratorScenario, PageTabsShowTheirGroupsAndHideTheOthers) {
     for (const char* name : {"RECORD", "LIGHT", "KEYMAP", "MACRO"}) {
         EXPECT_TRUE(folder.exists(std::string("shots/") + name + ".png")) << name;
     }
+}
+
+// A logout or kill ends the program the way its Exit does.
+TEST_F(ConfiguratorScenario, TerminationSignalClosesTheWindowAndTellsTheKeyboard) {
+    pid_t child = Start(R"(
+expect "window visible=1"
+touch "ready"
+wait-file "never" 20000
+expect "keyboard current=7"
+)");
+    ASSERT_TRUE(WaitForFile("ready"));
+    ::kill(child, SIGTERM);
+    Run run = Finish(child);
+    EXPECT_HELD(run);
 }
