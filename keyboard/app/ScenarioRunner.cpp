@@ -169,7 +169,7 @@ bool ScenarioRunner::Execute(const ScenarioLine& line) {
     } else if (verb == "click" || verb == "double-click" || verb == "press" || verb == "release" ||
                verb == "move" || verb == "leave" || verb == "wheel") {
         return Pointer(line);
-    } else if (verb == "key") {
+    } else if (verb == "key" || verb == "keystroke") {
         return KeyEvent(line);
     } else if (verb == "type") {
         driver_.typeText(words[0]);
@@ -281,12 +281,15 @@ bool ScenarioRunner::KeyEvent(const ScenarioLine& line) {
     if (how != "tap" && how != "down" && how != "up") {
         return Fail(line, "down, up or nothing expected after the key");
     }
+    // "key" is what the system-wide hook sees; "keystroke" is typed into the
+    // window that has the focus.
+    const bool hook = line.verb == "key";
     if (how != "up") {
-        hook::injectKey(*key, false);
+        hook ? hook::injectKey(*key, false) : driver_.keyDown(*window_, *key);
         driver_.runUntilIdle();
     }
     if (how != "down") {
-        hook::injectKey(*key, true);
+        hook ? hook::injectKey(*key, true) : driver_.keyUp(*window_, *key);
         driver_.runUntilIdle();
     }
     return true;

@@ -56,6 +56,7 @@ public:
     ui::BOOL OnInitDialog() override;
     void CreateControls(const ui::Rect& client) override;
     ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
+    bool PreTranslateMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
     void DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) override;
 
     // Puts profile p's names, lighting captions and key codes on the controls.
@@ -99,6 +100,9 @@ private:
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
     void RunQueuedWork();
+    void OnRecordPagePress(ui::Point point);
+    void OnNameListMessage(ui::LPARAM code);
+    void OnNewMacro();
     bool OnControlMessage(ui::UINT id, ui::LPARAM code);
 
     std::string m_programFolder;
