@@ -7,6 +7,7 @@
 // --script FILE     run the scenario FILE headless; the exit code tells whether it held
 // --program-folder  where config/ lives (also QUELDA_KEYBOARD_HOME)
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -91,7 +92,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options->programFolder.empty()) {
-        ::setenv("QUELDA_KEYBOARD_HOME", options->programFolder.c_str(), 1);
+        // Absolute, as config.ini stores the profile paths made from it.
+        const std::string folder = std::filesystem::absolute(options->programFolder).lexically_normal().string();
+        ::setenv("QUELDA_KEYBOARD_HOME", folder.c_str(), 1);
     }
     CTarvikApp app;
     // A logout, kill or Ctrl+C closes the window, so the keyboard still hears
