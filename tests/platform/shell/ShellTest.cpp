@@ -64,7 +64,9 @@ TEST_F(ShellTest, MissingTargetsAndMissingOpenerFail) {
 // The program blocks some signals for a watching thread of its own; what it
 // starts must not inherit that, or a browser could not be ended with SIGTERM.
 TEST_F(ShellTest, StartedProgramsBlockNoSignals) {
-    writeScript("mask.sh", "grep SigBlk /proc/self/status > '" + folder.file("mask.txt") + "'\n");
+    // bash keeps the mask it was given (dash would clear it and hide the fault).
+    folder.write("mask.sh", "#!/bin/bash\ngrep SigBlk /proc/self/status > '" + folder.file("mask.txt") + "'\n");
+    ::chmod(folder.file("mask.sh").c_str(), 0755);
     sigset_t blocked, previous;
     sigemptyset(&blocked);
     sigaddset(&blocked, SIGTERM);
