@@ -248,3 +248,30 @@ expect "set 0 name=\"Keyboard Macro Set\" macros=2"
     EXPECT_HELD(run);
     EXPECT_NE(folder.read("home/config/MacroLibraryFile.mlf").find("Combo two"), std::string::npos);
 }
+
+// Lighting values outside their lists leave the caption as it was.
+TEST_F(ConfiguratorScenario, LightingCaptionsShowOnlyValuesTheirListsHold) {
+    AppSettings settings(Home());
+    settings.SetDefaults();
+    settings.SetCurrentProfile(3);
+    ASSERT_TRUE(settings.SaveAppSettings());
+    ProfileRecords profiles(settings);
+    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
+        profiles.ResetProfile(slot);
+    }
+    profiles.Record(3).SetSetting(kLightMode, "20");
+    profiles.Record(3).SetSetting(kLightBrightness, "2");
+    profiles.Record(3).SetSetting(kLightSpeed, "x");
+    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
+        ASSERT_TRUE(profiles.SaveProfile(slot));
+    }
+    Run run = RunScript(R"(
+click 2077
+expect "control 2092 group=5 visible=1 enabled=1 caption=\"Disable\""
+expect "control 2091 group=5 visible=1 enabled=1 caption=\"50%\""
+expect "control 2093 group=5 visible=1 enabled=1 caption=\"Slow\""
+screenshot "shots/light.png"
+)",
+                        {});
+    EXPECT_HELD(run);
+}
