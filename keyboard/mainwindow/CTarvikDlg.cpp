@@ -29,12 +29,9 @@ namespace {
 
 constexpr int kShapeBitmap = 129;
 constexpr int kPagePictures[4] = {398, 261, 259, 399};
-constexpr ui::UINT kFirstGKeyButton = 2078;
 constexpr ui::UINT kModeButton = 2092;
 constexpr ui::UINT kBrightnessButton = 2091;
 constexpr ui::UINT kSpeedButton = 2093;
-constexpr ui::UINT kFirstKeyButton = 2200;
-constexpr ui::UINT kSmallTabsId = 2005;
 constexpr ui::UINT kLoopCheckId = 2111;
 constexpr ui::UINT kNewButton = 2100;
 constexpr ui::UINT kDeleteButton = 2101;
@@ -199,7 +196,7 @@ void CTarvikDlg::SwitchPage(int page) {
     m_loopEdit.show(page == kRecordPage);
     if (page == kKeyMapPage) {
         for (const auto& control : Group(kKeyMapGroup)) {
-            if (control->GetId() == kSmallTabsId) {
+            if (control->GetId() == kMacroTabId) {
                 static_cast<CTabControl*>(control.get())->ResetState();
             }
         }

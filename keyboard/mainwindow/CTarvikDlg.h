@@ -46,6 +46,10 @@ public:
     static constexpr ui::UINT kShowWindowCommand = 2075;
     static constexpr ui::UINT kExitCommand = 2;
     static constexpr ui::UINT kLoopEditId = 2110;
+    // Control ids the handlers look for; the rest sit with their places.
+    static constexpr ui::UINT kMacroTabId = 2005;  // also the five small G tabs on the keyboard picture
+    static constexpr ui::UINT kFirstKeyButton = 2200;
+    static constexpr ui::UINT kFirstGKeyButton = 2078;
     static constexpr const char* kTrayTip = "Quelda Keyboard";
     // Where the pages paint their pictures.
     static constexpr int kPageBandTop = 169;

@@ -1,6 +1,7 @@
 // The configurator as a user meets it, driven through its scenario runner.
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 #include "ScenarioFixture.h"
@@ -41,24 +42,33 @@ std::string LastLineStarting(const std::string& text, const std::string& start) 
 
 }  // namespace
 
-class ConfiguratorScenario : public ScenarioFixture {};
+class ConfiguratorScenario : public ScenarioFixture {
+protected:
+    // config.ini with this current profile, and the five default profiles as `edit` leaves them.
+    bool WriteFiles(int currentProfile, const std::function<void(ProfileRecords&)>& edit) {
+        AppSettings settings(Home());
+        settings.SetDefaults();
+        settings.SetCurrentProfile(currentProfile);
+        ProfileRecords profiles(settings);
+        for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
+            profiles.ResetProfile(slot);
+        }
+        edit(profiles);
+        bool saved = settings.SaveAppSettings();
+        for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
+            saved = profiles.SaveProfile(slot) && saved;
+        }
+        return saved;
+    }
+};
 
 // CurrentProfile=2 in config.ini: the window opens on profile 3's files; a
 // keyboard that arrives then tells which profile is really current.
 TEST_F(ConfiguratorScenario, OpensOnTheSavedProfileUntilTheKeyboardTellsItsOwn) {
-    AppSettings settings(Home());
-    settings.SetDefaults();
-    settings.SetCurrentProfile(2);
-    ASSERT_TRUE(settings.SaveAppSettings());
-    ProfileRecords profiles(settings);
-    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
-        profiles.ResetProfile(slot);
-    }
-    profiles.Record(2).GKey(0)->name = "Third profile G1";
-    AssignButtonCode(profiles.Record(2).keyMap, 0, KeyButtonAt(1)->defaultCode);
-    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
-        ASSERT_TRUE(profiles.SaveProfile(slot));
-    }
+    ASSERT_TRUE(WriteFiles(2, [](ProfileRecords& profiles) {
+        profiles.Record(2).GKey(0)->name = "Third profile G1";
+        AssignButtonCode(profiles.Record(2).keyMap, 0, KeyButtonAt(1)->defaultCode);
+    }));
 
     Run run = RunScript(R"(
 expect "page=KEYMAP profile=2"
@@ -251,20 +261,11 @@ expect "set 0 name=\"Keyboard Macro Set\" macros=2"
 
 // Lighting values outside their lists leave the caption as it was.
 TEST_F(ConfiguratorScenario, LightingCaptionsShowOnlyValuesTheirListsHold) {
-    AppSettings settings(Home());
-    settings.SetDefaults();
-    settings.SetCurrentProfile(3);
-    ASSERT_TRUE(settings.SaveAppSettings());
-    ProfileRecords profiles(settings);
-    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
-        profiles.ResetProfile(slot);
-    }
-    profiles.Record(3).SetSetting(kLightMode, "20");
-    profiles.Record(3).SetSetting(kLightBrightness, "2");
-    profiles.Record(3).SetSetting(kLightSpeed, "x");
-    for (int slot = 0; slot < ProfileRecords::kCount; ++slot) {
-        ASSERT_TRUE(profiles.SaveProfile(slot));
-    }
+    ASSERT_TRUE(WriteFiles(3, [](ProfileRecords& profiles) {
+        profiles.Record(3).SetSetting(kLightMode, "20");
+        profiles.Record(3).SetSetting(kLightBrightness, "2");
+        profiles.Record(3).SetSetting(kLightSpeed, "x");
+    }));
     Run run = RunScript(R"(
 click 2077
 expect "control 2092 group=5 visible=1 enabled=1 caption=\"Disable\""
