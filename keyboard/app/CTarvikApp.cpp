@@ -1,5 +1,7 @@
 #include "keyboard/app/CTarvikApp.h"
 
+#include <cstdlib>
+
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/resources/KeyboardResources.h"
 #include "platform/core/SingleInstanceLock.h"
@@ -26,4 +28,10 @@ bool CTarvikApp::InitInstance() {
         m_mainWindow = 0;
     }
     return false;
+}
+
+void CTarvikApp::RequestEnd(int signal) {
+    if (!ui::PostMessage(ui::WindowHandle{m_mainWindow.load()}, ui::WM_CLOSE)) {
+        std::_Exit(128 + signal);
+    }
 }

@@ -12,6 +12,9 @@ public:
 
     // Runs the program; false in every case, as the process then ends.
     bool InitInstance();
+    // From any thread: ends the program as its Exit does, or at once when
+    // there is no main window yet to close.
+    void RequestEnd(int signal);
 
 private:
     // The main window, for the instance lock's thread to reach (0: none).

@@ -169,7 +169,7 @@ bool ScenarioRunner::Execute(const ScenarioLine& line) {
     } else if (verb == "click" || verb == "double-click" || verb == "press" || verb == "release" ||
                verb == "move" || verb == "leave" || verb == "wheel") {
         return Pointer(line);
-    } else if (verb == "key") {
+    } else if (verb == "key" || verb == "keystroke") {
         return KeyEvent(line);
     } else if (verb == "type") {
         driver_.typeText(words[0]);
@@ -281,12 +281,15 @@ bool ScenarioRunner::KeyEvent(const ScenarioLine& line) {
     if (how != "tap" && how != "down" && how != "up") {
         return Fail(line, "down, up or nothing expected after the key");
     }
+    // "key" is what the system-wide hook sees; "keystroke" is typed into the
+    // window that has the focus.
+    const bool hook = line.verb == "key";
     if (how != "up") {
-        hook::injectKey(*key, false);
+        hook ? hook::injectKey(*key, false) : driver_.keyDown(*window_, *key);
         driver_.runUntilIdle();
     }
     if (how != "down") {
-        hook::injectKey(*key, true);
+        hook ? hook::injectKey(*key, true) : driver_.keyUp(*window_, *key);
         driver_.runUntilIdle();
     }
     return true;
@@ -529,7 +532,8 @@ bool ScenarioRunner::WaitForFile(const ScenarioLine& line) {
         return Fail(line, "milliseconds expected");
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(*timeout);
-    while (!std::filesystem::exists(line.words[0])) {
+    // The program may end meanwhile (a signal): the lines after then see what is left.
+    while (!std::filesystem::exists(line.words[0]) && !(window_ && WindowGone())) {
         if (std::chrono::steady_clock::now() > deadline) {
             return Fail(line, line.words[0] + " did not appear");
         }

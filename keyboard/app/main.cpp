@@ -7,6 +7,7 @@
 // --script FILE     run the scenario FILE headless; the exit code tells whether it held
 // --program-folder  where config/ lives (also QUELDA_KEYBOARD_HOME)
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "keyboard/app/EmulatedKeyboardBus.h"
 #include "keyboard/app/ScenarioRunner.h"
 #include "keyboard/app/ScenarioScript.h"
+#include "platform/core/TerminationSignals.h"
 #include "platform/ui/Session.h"
 #include "platform/ui/headless/Driver.h"
 
@@ -55,7 +57,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     return options;
 }
 
-int RunScripted(const Options& options) {
+int RunScripted(const Options& options, CTarvikApp& app) {
     std::string error;
     auto script = LoadScenario(options.script, error);
     if (!script) {
@@ -68,20 +70,16 @@ int RunScripted(const Options& options) {
         emulated.Attach();
     }
     ScenarioRunner runner(std::move(*script), emulated, driver);
-    return runner.Run([] {
-        CTarvikApp app;
-        app.InitInstance();
-    });
+    return runner.Run([&app] { app.InitInstance(); });
 }
 
-int RunInteractive(const Options& options) {
+int RunInteractive(const Options& options, CTarvikApp& app) {
     ui::Session session(options.headless ? ui::Backend::headless : ui::backendFromEnvironment());
     std::unique_ptr<EmulatedKeyboardBus> emulated;
     if (options.simulate) {
         emulated = std::make_unique<EmulatedKeyboardBus>();
         emulated->Attach();
     }
-    CTarvikApp app;
     app.InitInstance();
     return 0;
 }
@@ -94,7 +92,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options->programFolder.empty()) {
-        ::setenv("QUELDA_KEYBOARD_HOME", options->programFolder.c_str(), 1);
+        // Absolute, as config.ini stores the profile paths made from it.
+        const std::string folder = std::filesystem::absolute(options->programFolder).lexically_normal().string();
+        ::setenv("QUELDA_KEYBOARD_HOME", folder.c_str(), 1);
     }
-    return options->script.empty() ? RunInteractive(*options) : RunScripted(*options);
+    CTarvikApp app;
+    // A logout, kill or Ctrl+C closes the window, so the keyboard still hears
+    // that the configurator is gone and the tray icon goes with it.
+    core::TerminationSignals signals([&app](int signal) { app.RequestEnd(signal); });
+    return options->script.empty() ? RunInteractive(*options, app) : RunScripted(*options, app);
 }

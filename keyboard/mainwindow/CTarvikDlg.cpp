@@ -6,6 +6,7 @@
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/model/LightingNames.h"
 #include "keyboard/model/MacroFiles.h"
+#include "keyboard/model/MacroRules.h"
 #include "keyboard/toolkit/CCheckButton.h"
 #include "keyboard/toolkit/CComboButton.h"
 #include "keyboard/toolkit/CEditShowList.h"
@@ -28,13 +29,13 @@ namespace {
 
 constexpr int kShapeBitmap = 129;
 constexpr int kPagePictures[4] = {398, 261, 259, 399};
-constexpr ui::UINT kFirstGKeyButton = 2078;
 constexpr ui::UINT kModeButton = 2092;
 constexpr ui::UINT kBrightnessButton = 2091;
 constexpr ui::UINT kSpeedButton = 2093;
-constexpr ui::UINT kFirstKeyButton = 2200;
-constexpr ui::UINT kSmallTabsId = 2005;
 constexpr ui::UINT kLoopCheckId = 2111;
+constexpr ui::UINT kNewButton = 2100;
+constexpr ui::UINT kDeleteButton = 2101;
+constexpr ui::UINT kNameListId = 2109;
 
 int PageOfTab(ui::UINT id) {
     switch (id) {
@@ -195,7 +196,7 @@ void CTarvikDlg::SwitchPage(int page) {
     m_loopEdit.show(page == kRecordPage);
     if (page == kKeyMapPage) {
         for (const auto& control : Group(kKeyMapGroup)) {
-            if (control->GetId() == kSmallTabsId) {
+            if (control->GetId() == kMacroTabId) {
                 static_cast<CTabControl*>(control.get())->ResetState();
             }
         }
@@ -292,6 +293,50 @@ void CTarvikDlg::OnDestroy() {
     }
 }
 
+// A name typed into the list is committed by a press anywhere but on DELETE,
+// which throws it away; a press in the list itself is the list's to handle.
+void CTarvikDlg::OnRecordPagePress(ui::Point point) {
+    if (g_currentPage != kRecordPage || !m_nameList->HasPendingName()) {
+        return;
+    }
+    CControlBase* deleteButton = FindControl(kDeleteButton);
+    if (deleteButton && deleteButton->Contains(point.x, point.y)) {
+        m_nameList->CloseEdit();
+    } else if (!m_nameList->Contains(point.x, point.y)) {
+        m_nameList->CommitName();
+    }
+}
+
+void CTarvikDlg::OnNewMacro() {
+    if (!m_data.library.GetSet(0)) {
+        ShowAttention("The config file is error");
+        return;
+    }
+    m_nameList->BeginNewName();
+    FillRecordLists();
+}
+
+void CTarvikDlg::OnNameListMessage(ui::LPARAM code) {
+    switch (code) {
+        case kNotifyClicked:
+            FillRecordLists();
+            break;
+        case kNotifyNameAdded:
+            SaveMacroLibrary(m_data.library, m_programFolder);
+            m_nameList->ScrollToEnd();
+            FillRecordLists();
+            break;
+        case kNotifyNameExists:
+        case kNotifyNameTooLong:
+            ShowAttention(MacroMessageText(code == kNotifyNameExists ? MacroMessage::kListNameExists
+                                                                     : MacroMessage::kListNameTooLong));
+            m_nameList->CloseEdit();
+            break;
+        default:
+            break;
+    }
+}
+
 // The skinned controls report with their id as the message and a code in lParam.
 bool CTarvikDlg::OnControlMessage(ui::UINT id, ui::LPARAM code) {
     switch (id) {
@@ -317,6 +362,14 @@ bool CTarvikDlg::OnControlMessage(ui::UINT id, ui::LPARAM code) {
                 SwitchPage(PageOfTab(id));
             }
             return true;
+        case kNewButton:
+            if (code == kNotifyClicked) {
+                OnNewMacro();
+            }
+            return true;
+        case kNameListId:
+            OnNameListMessage(code);
+            return true;
         default:
             // The handlers of the other pages' controls are not built yet; their
             // messages end here.
@@ -324,8 +377,20 @@ bool CTarvikDlg::OnControlMessage(ui::UINT id, ui::LPARAM code) {
     }
 }
 
+// Enter on the RECORD page commits a typed macro name before anything else sees it.
+bool CTarvikDlg::PreTranslateMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+    if (message >= ui::WM_KEYDOWN && message <= ui::WM_SYSDEADCHAR && wParam == ui::VK_RETURN &&
+        g_currentPage == kRecordPage && m_nameList && m_nameList->HasPendingName()) {
+        m_nameList->CommitName();
+    }
+    return CDlgBase::PreTranslateMessage(message, wParam, lParam);
+}
+
 ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
     switch (message) {
+        case ui::WM_LBUTTONDOWN:
+            OnRecordPagePress(ui::pointFromParam(lParam));
+            break;
         case ui::WM_DESTROY: {
             ui::LRESULT result = CDlgBase::WindowProc(message, wParam, lParam);
             OnDestroy();

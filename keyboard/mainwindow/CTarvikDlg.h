@@ -46,6 +46,10 @@ public:
     static constexpr ui::UINT kShowWindowCommand = 2075;
     static constexpr ui::UINT kExitCommand = 2;
     static constexpr ui::UINT kLoopEditId = 2110;
+    // Control ids the handlers look for; the rest sit with their places.
+    static constexpr ui::UINT kMacroTabId = 2005;  // also the five small G tabs on the keyboard picture
+    static constexpr ui::UINT kFirstKeyButton = 2200;
+    static constexpr ui::UINT kFirstGKeyButton = 2078;
     static constexpr const char* kTrayTip = "Quelda Keyboard";
     // Where the pages paint their pictures.
     static constexpr int kPageBandTop = 169;
@@ -56,6 +60,7 @@ public:
     ui::BOOL OnInitDialog() override;
     void CreateControls(const ui::Rect& client) override;
     ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
+    bool PreTranslateMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
     void DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) override;
 
     // Puts profile p's names, lighting captions and key codes on the controls.
@@ -99,6 +104,9 @@ private:
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
     void RunQueuedWork();
+    void OnRecordPagePress(ui::Point point);
+    void OnNameListMessage(ui::LPARAM code);
+    void OnNewMacro();
     bool OnControlMessage(ui::UINT id, ui::LPARAM code);
 
     std::string m_programFolder;

@@ -21,8 +21,6 @@ constexpr ui::UINT kGKeyMenuOpen = 1028;
 constexpr ui::UINT kModeListOpen = 1068;
 constexpr ui::UINT kBrightnessListOpen = 1063;
 constexpr ui::UINT kSpeedListOpen = 1071;
-constexpr ui::UINT kMacroTabId = 2005;
-constexpr ui::UINT kFirstKeyId = 2200;
 
 ui::Rect ToRect(const layout::LayoutRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -75,7 +73,7 @@ void CTarvikDlg::AddKeyMapControls() {
     }
     for (int n = 0; n < kKeyButtonCount; ++n) {
         const KeyButton* key = KeyButtonAt(n);
-        layout::ControlPlace place{kFirstKeyId + static_cast<unsigned>(n), layout::keyButtonPlace(n).rect,
+        layout::ControlPlace place{kFirstKeyButton + static_cast<unsigned>(n), layout::keyButtonPlace(n).rect,
                                    layout::keyImageId(n)};
         auto* button = AddControl(kKeyMapGroup, MakeButton<CKeyboardButton>(this, place, shown));
         button->SetKey(key->label, key->defaultCode, key->defaultCode);

@@ -39,11 +39,16 @@ public:
     int VisibleRows() const { return m_visibleRows; }
     ui::EditControl* Edit() const { return m_edit.get(); }
 
+    // A typed name is committed by a press in the list, and by the owner on
+    // Enter or a press elsewhere: added (11), or refused (12, 13) with the
+    // editor left open for the owner to close after telling the user.
+    bool HasPendingName() const { return m_edit != nullptr; }
+    void CommitName();
+    void CloseEdit();
+
 private:
     MacroSet* Set() const;
     int MacroCount() const;
-    void CommitName();
-    void CloseEdit();
 
     MacroLibrary* m_library;
     std::unique_ptr<ui::EditControl> m_edit;

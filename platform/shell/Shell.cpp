@@ -1,6 +1,8 @@
 #include "platform/shell/Shell.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,6 +62,11 @@ bool spawnDetached(const std::vector<std::string>& arguments) {
         return false;
     }
     if (child == 0) {
+        // The program starts with every signal as a new process has it, not
+        // with the ones this process keeps for a thread of its own.
+        sigset_t none;
+        sigemptyset(&none);
+        ::pthread_sigmask(SIG_SETMASK, &none, nullptr);
         ::setsid();
         if (::fork() == 0) {
             ::execvp(argv[0], argv.data());

@@ -1,6 +1,7 @@
 #include "platform/shell/Shell.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -59,3 +60,18 @@ TEST_F(ShellTest, MissingTargetsAndMissingOpenerFail) {
 }
 
 }  // namespace
+
+// The program blocks some signals for a watching thread of its own; what it
+// starts must not inherit that, or a browser could not be ended with SIGTERM.
+TEST_F(ShellTest, StartedProgramsBlockNoSignals) {
+    // bash keeps the mask it was given (dash would clear it and hide the fault).
+    folder.write("mask.sh", "#!/bin/bash\ngrep SigBlk /proc/self/status > '" + folder.file("mask.txt") + "'\n");
+    ::chmod(folder.file("mask.sh").c_str(), 0755);
+    sigset_t blocked, previous;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+    EXPECT_TRUE(shell::open(folder.file("mask.sh")));
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    EXPECT_EQ(waitFor("mask.txt"), "SigBlk:\t0000000000000000\n");
+}
