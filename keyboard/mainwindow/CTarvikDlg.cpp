@@ -81,9 +81,6 @@ ui::BOOL CTarvikDlg::OnInitDialog() {
     }
     CDlgBase::OnInitDialog();
     SetShapeFromBitmap(kShapeBitmap);
-    for (int page = 0; page < 4; ++page) {
-        m_pagePictures[page] = std::make_unique<ui::MemoryDC>(LoadBitmapResource(kPagePictures[page]));
-    }
     setIcon(kIconId);
     m_trayIconAdded = ui::addTrayIcon({this, kTrayIconId, kTrayMessage, kIconId, kTrayTip});
     FillRecordLists();
@@ -103,8 +100,8 @@ void CTarvikDlg::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
             dc.bitBlt(visible, *m_background, visible.topLeft());
         }
     }
-    if (g_currentPage >= 0 && g_currentPage < 4 && m_pagePictures[g_currentPage]) {
-        const ui::MemoryDC& picture = *m_pagePictures[g_currentPage];
+    if (const ui::MemoryDC* shown = PagePicture(g_currentPage)) {
+        const ui::MemoryDC& picture = *shown;
         ui::Rect band = ui::rectAt(0, kPageBandTop, picture.width(), picture.height());
         ui::Rect visible = rect.intersected(band);
         if (!visible.isEmpty()) {
@@ -112,6 +109,18 @@ void CTarvikDlg::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
         }
     }
     DrawControls(dc, rect);
+}
+
+// A page's picture is decoded when the page is first shown: the window then
+// opens without the memory and time of the three pages nobody looked at yet.
+const ui::MemoryDC* CTarvikDlg::PagePicture(int page) {
+    if (page < 0 || page >= 4) {
+        return nullptr;
+    }
+    if (!m_pagePictures[page]) {
+        m_pagePictures[page] = std::make_unique<ui::MemoryDC>(LoadBitmapResource(kPagePictures[page]));
+    }
+    return m_pagePictures[page].get();
 }
 
 void CTarvikDlg::ShowProfile(int profile) {

@@ -98,6 +98,7 @@ private:
     void AddMacroControls();
     void AddLightControls();
     void FillRecordLists();
+    const ui::MemoryDC* PagePicture(int page);
     void ShowLightingCaptions(const ProfileRecord& record);
     void OnDestroy();
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);

@@ -41,7 +41,9 @@ ui::BOOL CDlgBase::OnInitDialog() {
 }
 
 void CDlgBase::SetBackground(int bitmapId) {
-    ui::Image picture = LoadBitmapResource(bitmapId);
+    // Most windows take their shape from their background: decode it once.
+    ui::Image picture = m_shapeBitmapId == bitmapId ? std::move(m_shapeBitmap) : LoadBitmapResource(bitmapId);
+    m_shapeBitmapId = 0;
     if (picture.isNull()) {
         return;
     }
@@ -52,7 +54,9 @@ void CDlgBase::SetBackground(int bitmapId) {
 }
 
 void CDlgBase::SetShapeFromBitmap(int bitmapId) {
-    m_region = ShapeFromBitmap(LoadBitmapResource(bitmapId));
+    m_shapeBitmap = LoadBitmapResource(bitmapId);
+    m_shapeBitmapId = bitmapId;
+    m_region = ShapeFromBitmap(m_shapeBitmap);
     setShape(m_region);
     invalidate();
 }

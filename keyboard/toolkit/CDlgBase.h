@@ -7,6 +7,7 @@
 #include "keyboard/toolkit/CControlBase.h"
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Region.h"
 #include "platform/ui/WindowHandle.h"
 
@@ -102,4 +103,7 @@ private:
     void ForEachControl(Visit&& visit) const;
 
     std::unique_ptr<ui::Image> m_backBuffer;
+    // The picture of the last shape, kept until the background takes it.
+    ui::Image m_shapeBitmap;
+    int m_shapeBitmapId = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "keyboard/resources/KeyboardResources.h"
 
+#include <span>
+#include <vector>
+
 ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w, int h,
                             const ui::DeviceContext& source, int sx, int sy, int sw, int sh,
                             ui::COLORREF key) {
@@ -41,20 +44,21 @@ ui::FontSpec DialogFontSpec() {
 
 ui::Region ShapeFromBitmap(const ui::Image& picture) {
     const ui::Argb outside = ui::argbOf(ui::RGB(255, 255, 0));
-    auto inShape = [&](int x, int y) { return (picture.pixel(x, y) | 0xFF000000u) != outside; };
-    ui::Region region;
+    std::vector<ui::Rect> runs;
     for (int y = 0; y < picture.height(); ++y) {
-        int x = 0;
-        while (x < picture.width()) {
-            while (x < picture.width() && !inShape(x, y))
+        const std::span<const ui::Argb> row = picture.row(y);
+        auto inShape = [&](std::size_t x) { return (row[x] | 0xFF000000u) != outside; };
+        std::size_t x = 0;
+        while (x < row.size()) {
+            while (x < row.size() && !inShape(x))
                 ++x;
-            int start = x;
-            while (x < picture.width() && inShape(x, y))
+            const std::size_t start = x;
+            while (x < row.size() && inShape(x))
                 ++x;
             if (x > start) {
-                region.unite(ui::Rect{start, y, x, y + 1});
+                runs.push_back(ui::Rect{static_cast<int>(start), y, static_cast<int>(x), y + 1});
             }
         }
     }
-    return region;
+    return ui::Region::fromSortedRows(runs);
 }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "platform/ui/detail/GraphicsData.h"
 #include "platform/ui/detail/QtConvert.h"
@@ -73,11 +75,25 @@ QFont makeQFont(const FontSpec& spec) {
     return font;
 }
 
+// Fonts are made on the window thread only, and a skinned window makes the
+// same few for every one of its controls: matching a face costs more than the
+// rest of a control's set-up, so each spec is matched once.
+QFont cachedQFont(const FontSpec& spec) {
+    using Key = std::tuple<int, int, int, std::string, bool, bool>;
+    static std::map<Key, QFont> made;
+    Key key{spec.height, spec.width, spec.weight, spec.face, spec.italic, spec.underline};
+    auto found = made.find(key);
+    if (found == made.end()) {
+        found = made.emplace(std::move(key), makeQFont(spec)).first;
+    }
+    return found->second;
+}
+
 }  // namespace
 
 Font::Font() : Font(FontSpec{}) {}
 Font::Font(const FontSpec& spec)
-    : d_(std::make_unique<detail::FontData>(detail::FontData{spec, makeQFont(spec)})) {}
+    : d_(std::make_unique<detail::FontData>(detail::FontData{spec, cachedQFont(spec)})) {}
 Font::~Font() = default;
 Font::Font(const Font& other) : d_(std::make_unique<detail::FontData>(*other.d_)) {}
 Font& Font::operator=(const Font& other) {

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "platform/ui/detail/GraphicsData.h"
+#include "platform/ui/detail/PlainBitmap.h"
 #include "platform/ui/detail/QtConvert.h"
 
 namespace ui {
@@ -31,6 +32,11 @@ Image loadResource(ResourceKind kind, int id) {
         return {};
     }
     const QByteArray bytes = file.readAll();
+    if (kind == ResourceKind::bitmap) {
+        if (QImage plain = detail::decodePlainBitmap(bytes); !plain.isNull()) {
+            return fromQImage(std::move(plain));
+        }
+    }
     return fromQImage(QImage::fromData(bytes));
 }
 
@@ -105,6 +111,13 @@ Argb Image::pixel(int x, int y) const {
         return 0;
     }
     return d_->image.pixel(x, y);
+}
+
+std::span<const Argb> Image::row(int y) const {
+    if (y < 0 || y >= height()) {
+        return {};
+    }
+    return {reinterpret_cast<const Argb*>(d_->image.constScanLine(y)), static_cast<std::size_t>(width())};
 }
 
 void Image::setPixel(int x, int y, Argb argb) {

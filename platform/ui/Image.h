@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ public:
     Size size() const { return {width(), height()}; }
 
     Argb pixel(int x, int y) const;  // 0 outside the picture
+    // Row y as stored, premultiplied (the same as pixel() for opaque pixels);
+    // for whole-picture scans. Empty outside the picture.
+    std::span<const Argb> row(int y) const;
     void setPixel(int x, int y, Argb argb);
     void fill(Argb argb);
     Image copy(const Rect& rect) const;

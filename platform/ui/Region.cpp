@@ -9,6 +9,19 @@ Region::Region() : d_(std::make_unique<detail::RegionData>()) {}
 Region::Region(const Rect& rect) : Region() {
     unite(rect);
 }
+Region Region::fromSortedRows(const std::vector<Rect>& rects) {
+    std::vector<QRect> converted;
+    converted.reserve(rects.size());
+    for (const Rect& rect : rects) {
+        if (!rect.isEmpty()) {
+            converted.push_back(detail::toQRect(rect));
+        }
+    }
+    Region region;
+    region.d_->region.setRects(converted.data(), static_cast<int>(converted.size()));
+    return region;
+}
+
 Region::~Region() = default;
 Region::Region(const Region& other) : d_(std::make_unique<detail::RegionData>(*other.d_)) {}
 Region& Region::operator=(const Region& other) {

@@ -16,6 +16,9 @@ class Region {
 public:
     Region();
     explicit Region(const Rect& rect);
+    // From rectangles sorted by top, then left, that do not overlap and share
+    // their top and bottom with those of the same row (as a scan gives them).
+    static Region fromSortedRows(const std::vector<Rect>& rects);
     ~Region();
     Region(const Region& other);
     Region& operator=(const Region& other);
