@@ -90,27 +90,20 @@ void CDlgBase::DrawControls(ui::DeviceContext& dc, const ui::Rect& clip) {
     });
 }
 
-// The back buffer lives as long as the window's size does, so a repaint of one
-// control costs that control and one copy of its rectangle, not a whole frame.
+// The layer's window surface is already a buffer that is shown whole once
+// the paint is done, so the controls draw straight into it: no flicker, and
+// no second client-sized picture to fill and copy.
 void CDlgBase::OnPaint() {
     ui::PaintDC screen(*this);
     if (isMinimized()) {
         return;
     }
-    ui::Rect client = clientRect();
-    if (!m_backBuffer || m_backBuffer->size() != ui::Size{client.width(), client.height()}) {
-        m_backBuffer = std::make_unique<ui::Image>(client.width(), client.height());
-    }
-    ui::Rect area = screen.paintRect().intersected(client);
+    ui::Rect area = screen.paintRect().intersected(clientRect());
     if (area.isEmpty()) {
         return;
     }
-    {
-        ui::DeviceContext buffer(*m_backBuffer);
-        buffer.setClipRect(area);
-        DrawBackground(buffer, area);
-    }
-    screen.bitBlt(area, *m_backBuffer, area.topLeft());
+    screen.setClipRect(area);
+    DrawBackground(screen, area);
 }
 
 ui::LRESULT CDlgBase::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {

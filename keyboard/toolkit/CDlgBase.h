@@ -102,7 +102,6 @@ private:
     template <typename Visit>
     void ForEachControl(Visit&& visit) const;
 
-    std::unique_ptr<ui::Image> m_backBuffer;
     // The picture of the last shape, kept until the background takes it.
     ui::Image m_shapeBitmap;
     int m_shapeBitmapId = 0;

@@ -272,7 +272,7 @@ int DeviceContext::drawText(std::string_view text, const Rect& rect, unsigned fo
     if (!(format & DT_NOPREFIX)) {
         shown = withoutPrefixes(shown);
     }
-    const QFont& qfont = p_->font.data().font;
+    const QFont& qfont = p_->font.data().font();
     const QFontMetrics metrics(qfont);
     if ((format & DT_SINGLELINE) && (format & (DT_WORD_ELLIPSIS | DT_END_ELLIPSIS))) {
         shown = metrics.elidedText(shown, Qt::ElideRight, std::max(0, rect.width()));

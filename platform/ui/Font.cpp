@@ -78,7 +78,9 @@ QFont makeQFont(const FontSpec& spec) {
 // Fonts are made on the window thread only, and a skinned window makes the
 // same few for every one of its controls: matching a face costs more than the
 // rest of a control's set-up, so each spec is matched once.
-QFont cachedQFont(const FontSpec& spec) {
+}  // namespace
+
+QFont detail::matchedFont(const FontSpec& spec) {
     using Key = std::tuple<int, int, int, std::string, bool, bool>;
     static std::map<Key, QFont> made;
     Key key{spec.height, spec.width, spec.weight, spec.face, spec.italic, spec.underline};
@@ -89,11 +91,9 @@ QFont cachedQFont(const FontSpec& spec) {
     return found->second;
 }
 
-}  // namespace
-
 Font::Font() : Font(FontSpec{}) {}
 Font::Font(const FontSpec& spec)
-    : d_(std::make_unique<detail::FontData>(detail::FontData{spec, cachedQFont(spec)})) {}
+    : d_(std::make_unique<detail::FontData>(detail::FontData{spec, std::nullopt})) {}
 Font::~Font() = default;
 Font::Font(const Font& other) : d_(std::make_unique<detail::FontData>(*other.d_)) {}
 Font& Font::operator=(const Font& other) {
@@ -111,16 +111,16 @@ const FontSpec& Font::spec() const {
 }
 
 Size Font::textExtent(std::string_view text) const {
-    const QFontMetrics metrics(d_->font);
+    const QFontMetrics metrics(d_->font());
     return {metrics.horizontalAdvance(detail::toQString(text)), metrics.height()};
 }
 
 int Font::lineHeight() const {
-    return QFontMetrics(d_->font).height();
+    return QFontMetrics(d_->font()).height();
 }
 
 std::string Font::family() const {
-    return detail::fromQString(QFontInfo(d_->font).family());
+    return detail::fromQString(QFontInfo(d_->font()).family());
 }
 
 FontSpec defaultGuiFont() {

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
 
 #include "platform/ui/detail/GraphicsData.h"
 #include "platform/ui/detail/PlainBitmap.h"
@@ -27,17 +28,23 @@ Image fromQImage(QImage decoded) {
 
 Image loadResource(ResourceKind kind, int id) {
     detail::ensureQtApplication(false);
-    QFile file(resourcePath(kind, id));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read in place when the resource is stored as it is, and unpacked once
+    // otherwise: a file read would copy big bitmaps a second time.
+    const QResource resource(resourcePath(kind, id));
+    if (!resource.isValid()) {
         return {};
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
+                                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                           static_cast<int>(resource.size()))
+                                 : resource.uncompressedData();
     if (kind == ResourceKind::bitmap) {
         if (QImage plain = detail::decodePlainBitmap(bytes); !plain.isNull()) {
             return fromQImage(std::move(plain));
         }
     }
-    return fromQImage(QImage::fromData(bytes));
+    // The kind names the format, which spares probing every reader Qt has.
+    return fromQImage(QImage::fromData(bytes, kind == ResourceKind::png ? "PNG" : "BMP"));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QRegion>
 
+#include <optional>
+
 #include "platform/ui/Font.h"
 
 namespace ui::detail {
@@ -19,9 +21,20 @@ struct ImageData {
     QImage image;
 };
 
+// The face for a spec, matched once per spec (Font.cpp).
+QFont matchedFont(const FontSpec& spec);
+
 struct FontData {
     FontSpec spec;
-    QFont font;
+    // Matched on first use: matching starts the system's font set-up, which a
+    // window that shows no text yet need not wait for.
+    mutable std::optional<QFont> matched;
+    const QFont& font() const {
+        if (!matched) {
+            matched = matchedFont(spec);
+        }
+        return *matched;
+    }
 };
 
 }  // namespace ui::detail

@@ -108,7 +108,7 @@ void QtEdit::setColors(COLORREF text, COLORREF background) {
 
 void QtEdit::setFont(const Font& font) {
     if (line_) {
-        line_->setFont(font.data().font);
+        line_->setFont(font.data().font());
     }
 }
 
