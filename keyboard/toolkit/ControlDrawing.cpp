@@ -25,6 +25,11 @@ ui::BOOL LoadPngResource(int id, ui::Image& image) {
     return ui::TRUE;
 }
 
+bool PngResourceExists(int id) {
+    InitKeyboardResources();
+    return ui::resourceExists(ui::ResourceKind::png, id);
+}
+
 ui::Image LoadBitmapResource(int id) {
     InitKeyboardResources();
     return ui::Image::fromBitmapResource(id);

@@ -18,6 +18,9 @@ ui::BOOL TransparentBlitKey(ui::DeviceContext& destination, int x, int y, int w,
 // and draws nothing).
 ui::BOOL LoadPngResource(int id, ui::Image& image);
 
+// Whether a PNG strip is embedded under `id`, without decoding it.
+bool PngResourceExists(int id);
+
 // A bitmap embedded under `id`; a null image when there is none.
 ui::Image LoadBitmapResource(int id);
 
