@@ -6,6 +6,7 @@
 #include <QResource>
 
 #include "platform/ui/detail/GraphicsData.h"
+#include "platform/ui/detail/PixelFileReader.h"
 #include "platform/ui/detail/PlainBitmap.h"
 #include "platform/ui/detail/QtConvert.h"
 
@@ -18,6 +19,21 @@ QString resourcePath(ResourceKind kind, int id) {
                                      : QStringLiteral(":/res/bmp/%1.bmp").arg(id);
 }
 
+// The same picture as the layer's own pixel file, which loads without decoding.
+QString pixelFilePath(ResourceKind kind, int id) {
+    return kind == ResourceKind::png ? QStringLiteral(":/res/png/%1.pixels").arg(id)
+                                     : QStringLiteral(":/res/bmp/%1.pixels").arg(id);
+}
+
+// Read in place when the resource is stored as it is, and unpacked once
+// otherwise: a file read would copy big bitmaps a second time.
+QByteArray resourceBytes(const QResource& resource) {
+    return resource.compressionAlgorithm() == QResource::NoCompression
+               ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                         static_cast<int>(resource.size()))
+               : resource.uncompressedData();
+}
+
 Image fromQImage(QImage decoded) {
     Image result;
     if (!decoded.isNull()) {
@@ -28,16 +44,14 @@ Image fromQImage(QImage decoded) {
 
 Image loadResource(ResourceKind kind, int id) {
     detail::ensureQtApplication(false);
-    // Read in place when the resource is stored as it is, and unpacked once
-    // otherwise: a file read would copy big bitmaps a second time.
+    if (const QResource pixels(pixelFilePath(kind, id)); pixels.isValid()) {
+        return fromQImage(detail::readPixelFile(resourceBytes(pixels)));
+    }
     const QResource resource(resourcePath(kind, id));
     if (!resource.isValid()) {
         return {};
     }
-    const QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                                           static_cast<int>(resource.size()))
-                                 : resource.uncompressedData();
+    const QByteArray bytes = resourceBytes(resource);
     if (kind == ResourceKind::bitmap) {
         if (QImage plain = detail::decodePlainBitmap(bytes); !plain.isNull()) {
             return fromQImage(std::move(plain));
@@ -50,7 +64,7 @@ Image loadResource(ResourceKind kind, int id) {
 }  // namespace
 
 bool resourceExists(ResourceKind kind, int id) {
-    return QFile::exists(resourcePath(kind, id));
+    return QFile::exists(pixelFilePath(kind, id)) || QFile::exists(resourcePath(kind, id));
 }
 
 Image::Image() : d_(std::make_unique<detail::ImageData>()) {}

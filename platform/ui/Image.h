@@ -14,7 +14,8 @@ struct ImageData;
 }
 
 // Pictures embedded in the program by numeric id: PNG strips at ":/res/png/<id>.png",
-// bitmaps at ":/res/bmp/<id>.bmp".
+// bitmaps at ":/res/bmp/<id>.bmp", or either as the layer's pixel file beside
+// them (<id>.pixels, platform/ui/PixelFile.h), which is taken first.
 enum class ResourceKind { png, bitmap };
 bool resourceExists(ResourceKind kind, int id);
 

@@ -1,8 +1,12 @@
 #include "ResourceWriter.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
+#include <cstring>
+
+#include "platform/ui/PixelFile.h"
 
 using resources::ImageKind;
 using resources::ImageSpec;
@@ -57,12 +61,38 @@ bool ResourceWriter::save(ImageKind kind, unsigned id, const QImage& image) {
     // Bitmaps carry no alpha: 24-bit, as the windows load them.
     const QString path = isPng ? QString("%1/res/png/%2.png").arg(folder_).arg(id)
                                : QString("%1/res/bmp/%2.bmp").arg(folder_).arg(id);
-    const bool saved =
-        isPng ? image.save(path, "PNG") : image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    const QImage stored = isPng ? image : image.convertToFormat(QImage::Format_RGB888);
+    const bool saved = stored.save(path, isPng ? "PNG" : "BMP");
     if (!saved) {
         fail("cannot write " + path);
+        return false;
     }
-    return saved;
+    const QString pixelsPath = path.left(path.lastIndexOf('.')) + ".pixels";
+    if (!savePixelFile(pixelsPath, stored)) {
+        fail("cannot write " + pixelsPath);
+        return false;
+    }
+    return true;
+}
+
+// The embedded copy: what the program loads without decoding.
+bool ResourceWriter::savePixelFile(const QString& path, const QImage& image) {
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ui::pixelfile::Header header{};
+    std::memcpy(header.magic, ui::pixelfile::kMagic, sizeof header.magic);
+    header.byteOrder = ui::pixelfile::kByteOrderMark;
+    header.width = static_cast<std::uint32_t>(pixels.width());
+    header.height = static_cast<std::uint32_t>(pixels.height());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    bool ok = file.write(reinterpret_cast<const char*>(&header), sizeof header) == sizeof header;
+    const qint64 rowBytes = static_cast<qint64>(pixels.width()) * 4;
+    for (int y = 0; ok && y < pixels.height(); ++y) {
+        ok = file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes) == rowBytes;
+    }
+    return ok && file.flush();
 }
 
 bool ResourceWriter::finish() {

@@ -7,7 +7,8 @@
 #include "keyboard/resources/ResourceIds.h"
 
 // Writes the generated pictures under an output folder as res/png/<id>.png and
-// res/bmp/<id>.bmp, checking each against the id table: its kind, its frame
+// res/bmp/<id>.bmp, each with its pixel file <id>.pixels beside it (what the
+// program embeds), checking each against the id table: its kind, its frame
 // size and frame count must be the table's, and each id is drawn once.
 class ResourceWriter {
 public:
@@ -20,6 +21,7 @@ public:
 
 private:
     bool save(resources::ImageKind kind, unsigned id, const QImage& image);
+    bool savePixelFile(const QString& path, const QImage& image);
     void fail(const QString& message);
 
     QString folder_;
