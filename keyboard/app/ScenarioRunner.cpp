@@ -11,7 +11,6 @@
 #include "keyboard/app/ScenarioValues.h"
 #include "keyboard/app/StateDump.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
-#include "keyboard/toolkit/CStaticText.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/hook/CKeyboardHook.h"
 #include "platform/shell/Shell.h"
@@ -20,48 +19,15 @@
 namespace {
 
 constexpr auto kEventWait = std::chrono::milliseconds(3000);
-constexpr ui::UINT kAttentionTitle = 2012;
-constexpr ui::UINT kAttentionText = 2013;
-
-// The title and text a dialog shows: those of the attention dialog's two
-// texts when it has them, else the window's title alone.
-std::pair<std::string, std::string> DescribeDialog(ui::Window& dialog) {
-    if (auto* skinned = dynamic_cast<CDlgBase*>(&dialog)) {
-        auto* title = dynamic_cast<CStaticText*>(skinned->FindControl(kAttentionTitle));
-        auto* text = dynamic_cast<CStaticText*>(skinned->FindControl(kAttentionText));
-        if (title && text) {
-            return {title->m_staticText, text->m_staticText};
-        }
-    }
-    return {dialog.title(), {}};
-}
 
 }  // namespace
-
-// Something the next action must bring about: a dialog, a message box, a
-// file dialog or a popup menu. The answers are queued with the driver first.
-struct ScenarioRunner::Expectation {
-    enum class Kind { dialog, message, fileDialog, menu };
-    Kind kind;
-    ScenarioLine line;
-    std::string title;
-    std::string text;
-    std::size_t seenBefore = 0;  // message boxes or file dialogs shown before
-    bool met = false;
-    std::string seenTitle;
-    std::string seenText;
-};
 
 // A scripted run starts no programs or browsers: what it would start is
 // recorded and shown with the state.
 ScenarioRunner::ScenarioRunner(ScenarioScript script, EmulatedKeyboardBus& emulated,
                                ui::headless::Driver& driver)
     : script_(std::move(script)), emulated_(emulated), driver_(driver) {
-    driver_.onUnansweredModal([this](ui::Window& dialog) {
-        auto [title, text] = DescribeDialog(dialog);
-        unexpected_.push_back("\"" + title + "\" \"" + text + "\"");
-        dialog.endModal(ui::IDCANCEL);
-    });
+    driver_.onUnansweredModal([this](ui::Window& dialog) { OnUnexpectedDialog(dialog); });
     shell::setLauncher([this](const std::vector<std::string>& commandLine) {
         std::lock_guard lock(launchesMutex_);
         launches_.push_back(commandLine);
@@ -331,111 +297,6 @@ bool ScenarioRunner::KeyboardEvent(const ScenarioLine& line) {
     }
     driver_.waitForPosted(kEventWait);
     return true;
-}
-
-bool ScenarioRunner::ExpectDialog(const ScenarioLine& line) {
-    auto answer = ParseAnswer(line.words.size() > 2 ? line.words[2] : "OK");
-    if (!answer || (*answer != ui::IDOK && *answer != ui::IDCANCEL)) {
-        return Fail(line, "OK or CANCEL expected");
-    }
-    auto expectation = std::make_shared<Expectation>(
-        Expectation{Expectation::Kind::dialog, line, line.words[0], line.words[1]});
-    const int result = *answer;
-    driver_.answerModal([expectation, result](ui::Window& dialog) {
-        expectation->met = true;
-        std::tie(expectation->seenTitle, expectation->seenText) = DescribeDialog(dialog);
-        ui::SendMessage(&dialog, ui::WM_COMMAND, static_cast<ui::WPARAM>(result));
-    });
-    expectations_.push_back(expectation);
-    return true;
-}
-
-bool ScenarioRunner::ExpectMessage(const ScenarioLine& line) {
-    auto answer = ParseAnswer(line.words.size() > 1 ? line.words[1] : "OK");
-    if (!answer) {
-        return Fail(line, "OK, CANCEL, YES or NO expected");
-    }
-    auto expectation =
-        std::make_shared<Expectation>(Expectation{Expectation::Kind::message, line, {}, line.words[0]});
-    expectation->seenBefore = driver_.messageBoxes().size();
-    driver_.answerMessageBox(*answer);
-    expectations_.push_back(expectation);
-    return true;
-}
-
-bool ScenarioRunner::AnswerFileDialog(const ScenarioLine& line) {
-    auto expectation =
-        std::make_shared<Expectation>(Expectation{Expectation::Kind::fileDialog, line, {}, {}});
-    expectation->seenBefore = driver_.fileDialogs().size();
-    if (line.words[0] == "cancel") {
-        driver_.answerFileDialog(std::nullopt);
-    } else {
-        driver_.answerFileDialog(std::filesystem::absolute(line.words[0]).string());
-    }
-    expectations_.push_back(expectation);
-    return true;
-}
-
-bool ScenarioRunner::AnswerMenu(const ScenarioLine& line) {
-    auto expectation = std::make_shared<Expectation>(Expectation{Expectation::Kind::menu, line, {}, {}});
-    expectation->seenBefore = driver_.popupMenus().size();
-    if (line.words[0] == "dismiss") {
-        driver_.answerPopupMenu(std::nullopt);
-    } else {
-        auto command = ParseNumber(line.words[0]);
-        if (!command) {
-            return Fail(line, "a command number or \"dismiss\" expected");
-        }
-        driver_.answerPopupMenu(static_cast<ui::UINT>(*command));
-    }
-    expectations_.push_back(expectation);
-    return true;
-}
-
-bool ScenarioRunner::CheckExpectations(const ScenarioLine& current) {
-    bool ok = true;
-    if (!unexpected_.empty()) {
-        ok = Fail(current, "a dialog nobody expected was shown (and cancelled): " + unexpected_.front());
-        unexpected_.clear();
-    }
-    for (const auto& expectation : expectations_) {
-        const ScenarioLine& line = expectation->line;
-        switch (expectation->kind) {
-            case Expectation::Kind::dialog:
-                if (!expectation->met) {
-                    ok = Fail(line, "no dialog appeared");
-                } else if (expectation->seenTitle != expectation->title ||
-                           expectation->seenText != expectation->text) {
-                    ok = Fail(line, "the dialog was \"" + expectation->seenTitle + "\" \"" +
-                                        expectation->seenText + "\"");
-                }
-                break;
-            case Expectation::Kind::message: {
-                const auto& shown = driver_.messageBoxes();
-                if (shown.size() <= expectation->seenBefore) {
-                    ok = Fail(line, "no message box appeared");
-                } else if (shown[expectation->seenBefore].text != expectation->text) {
-                    ok = Fail(line, "the message box said \"" + shown[expectation->seenBefore].text + "\"");
-                }
-                break;
-            }
-            case Expectation::Kind::fileDialog:
-                if (driver_.fileDialogs().size() <= expectation->seenBefore) {
-                    ok = Fail(line, "no file dialog appeared");
-                }
-                break;
-            case Expectation::Kind::menu:
-                if (driver_.popupMenus().size() <= expectation->seenBefore) {
-                    ok = Fail(line, "no menu appeared");
-                }
-                break;
-        }
-        if (!ok) {
-            break;
-        }
-    }
-    expectations_.clear();
-    return ok;
 }
 
 bool ScenarioRunner::Tray(const ScenarioLine& line) {

@@ -25,7 +25,19 @@ public:
     int Run(const std::function<void()>& program);
 
 private:
-    struct Expectation;
+    // Something the next action must bring about: a dialog, a message box, a
+    // file dialog or a popup menu. The answers are queued with the driver first.
+    struct Expectation {
+        enum class Kind { dialog, message, fileDialog, menu };
+        Kind kind;
+        ScenarioLine line;
+        std::string title;
+        std::string text;
+        std::size_t seenBefore = 0;  // message boxes or file dialogs shown before
+        bool met = false;
+        std::string seenTitle;
+        std::string seenText;
+    };
 
     void RunWindowLines(ui::Window& window);
     bool Execute(const ScenarioLine& line);
@@ -33,6 +45,7 @@ private:
     // Checks what the lines before `current` expected; `current` names a failure.
     bool CheckExpectations(const ScenarioLine& current);
     bool WindowGone() const;
+    void OnUnexpectedDialog(ui::Window& dialog);
 
     bool Pointer(const ScenarioLine& line);
     bool KeyEvent(const ScenarioLine& line);

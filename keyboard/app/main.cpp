@@ -93,7 +93,8 @@ int main(int argc, char** argv) {
     }
     if (!options->programFolder.empty()) {
         // Absolute, as config.ini stores the profile paths made from it.
-        const std::string folder = std::filesystem::absolute(options->programFolder).lexically_normal().string();
+        const std::string folder =
+            std::filesystem::absolute(options->programFolder).lexically_normal().string();
         ::setenv("QUELDA_KEYBOARD_HOME", folder.c_str(), 1);
     }
     CTarvikApp app;
