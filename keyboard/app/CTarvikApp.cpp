@@ -25,7 +25,6 @@ bool CTarvikApp::InitInstance() {
                             CTarvikDlg::kShowWindowCommand);
         });
         dialog.DoModal();
-        m_mainWindow = 0;
     }
     return false;
 }

@@ -1,7 +1,5 @@
 #include "keyboard/mainwindow/CTarvikDlg.h"
 
-#include <cstdio>
-
 #include "keyboard/dialogs/CAttentionDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/model/LightingNames.h"
@@ -85,7 +83,6 @@ ui::BOOL CTarvikDlg::OnInitDialog() {
     m_trayIconAdded = ui::addTrayIcon({this, kTrayIconId, kTrayMessage, kIconId, kTrayTip});
     FillRecordLists();
     RefreshProfile();
-    invalidate();
     m_link.RegisterForDeviceChanges();
     m_link.Discover();
     m_protocol.InitialSync();
@@ -94,18 +91,11 @@ ui::BOOL CTarvikDlg::OnInitDialog() {
 }
 
 void CTarvikDlg::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
-    if (m_background) {
-        ui::Rect visible = rect.intersected(ui::Rect{0, 0, m_backgroundWidth, m_backgroundHeight});
+    DrawBackgroundPicture(dc, rect);
+    if (const ui::MemoryDC* picture = PagePicture(g_currentPage)) {
+        ui::Rect visible = rect.intersected(ui::rectAt(0, kPageBandTop, picture->width(), picture->height()));
         if (!visible.isEmpty()) {
-            dc.bitBlt(visible, *m_background, visible.topLeft());
-        }
-    }
-    if (const ui::MemoryDC* shown = PagePicture(g_currentPage)) {
-        const ui::MemoryDC& picture = *shown;
-        ui::Rect band = ui::rectAt(0, kPageBandTop, picture.width(), picture.height());
-        ui::Rect visible = rect.intersected(band);
-        if (!visible.isEmpty()) {
-            dc.bitBlt(visible, picture, {visible.left, visible.top - kPageBandTop});
+            dc.bitBlt(visible, *picture, {visible.left, visible.top - kPageBandTop});
         }
     }
     DrawControls(dc, rect);
@@ -222,26 +212,8 @@ void CTarvikDlg::BringToFront() {
 }
 
 void CTarvikDlg::RunOnOwnerThread(std::function<void()> work) {
-    {
-        std::lock_guard lock(m_workMutex);
-        m_work.push_back(std::move(work));
-    }
+    m_work.push(std::move(work));
     ui::PostMessage(handle(), kQueuedWorkMessage);
-}
-
-void CTarvikDlg::RunQueuedWork() {
-    for (;;) {
-        std::function<void()> work;
-        {
-            std::lock_guard lock(m_workMutex);
-            if (m_work.empty()) {
-                return;
-            }
-            work = std::move(m_work.front());
-            m_work.pop_front();
-        }
-        work();
-    }
 }
 
 void CTarvikDlg::PostStatusMessage(std::uint32_t code) {
@@ -294,8 +266,7 @@ void CTarvikDlg::OnDestroy() {
     if (onWindowCreated) {
         onWindowCreated({});
     }
-    m_link.listening = false;
-    m_link.Shutdown();
+    m_link.Shutdown();  // listening off, profile 7 to the keyboard, handle closed
     if (m_trayIconAdded) {
         ui::removeTrayIcon(this, kTrayIconId);
         m_trayIconAdded = false;
@@ -331,7 +302,10 @@ void CTarvikDlg::OnNameListMessage(ui::LPARAM code) {
             FillRecordLists();
             break;
         case kNotifyNameAdded:
-            SaveMacroLibrary(m_data.library, m_programFolder);
+            // Kept for the next Apply to write when the file cannot be written now.
+            if (!SaveMacroLibrary(m_data.library, m_programFolder)) {
+                m_libraryModified = true;
+            }
             m_nameList->ScrollToEnd();
             FillRecordLists();
             break;
@@ -412,7 +386,7 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             }
             break;
         case kQueuedWorkMessage:
-            RunQueuedWork();
+            m_work.runAll();
             return 0;
         case kStatusMessage:
             m_lastStatus = static_cast<std::uint32_t>(wParam);

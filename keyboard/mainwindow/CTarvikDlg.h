@@ -1,9 +1,7 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 
 #include "keyboard/link/KeyboardLink.h"
@@ -12,6 +10,7 @@
 #include "keyboard/link/PendingWrites.h"
 #include "keyboard/mainwindow/ConfiguratorData.h"
 #include "keyboard/toolkit/CDlgBase.h"
+#include "platform/core/WorkQueue.h"
 #include "platform/hid/Bus.h"
 #include "platform/hook/CKeyboardHook.h"
 #include "platform/ui/EditControl.h"
@@ -92,7 +91,7 @@ public:
     std::uint32_t LastStatus() const { return m_lastStatus; }
 
 private:
-    void AddFrameControls(const ui::Rect& client);
+    void AddFrameControls();
     void AddKeyMapControls();
     void AddRecordControls();
     void AddMacroControls();
@@ -104,7 +103,6 @@ private:
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
-    void RunQueuedWork();
     void OnRecordPagePress(ui::Point point);
     void OnNameListMessage(ui::LPARAM code);
     void OnNewMacro();
@@ -125,6 +123,5 @@ private:
     bool m_trayIconAdded = false;
     bool m_libraryModified = false;
     std::uint32_t m_lastStatus = 0;
-    std::mutex m_workMutex;
-    std::deque<std::function<void()>> m_work;
+    core::WorkQueue m_work;
 };

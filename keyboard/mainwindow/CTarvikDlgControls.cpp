@@ -39,15 +39,15 @@ std::unique_ptr<Button> MakeButton(ui::Window* parent, const layout::ControlPlac
 
 }  // namespace
 
-void CTarvikDlg::CreateControls(const ui::Rect& client) {
-    AddFrameControls(client);
+void CTarvikDlg::CreateControls(const ui::Rect&) {
+    AddFrameControls();
     AddKeyMapControls();
     AddRecordControls();
     AddMacroControls();
     AddLightControls();
 }
 
-void CTarvikDlg::AddFrameControls(const ui::Rect&) {
+void CTarvikDlg::AddFrameControls() {
     AddControl(kAlwaysGroup, MakeButton<CLinkButton>(this, layout::kLinkButton, ui::TRUE));
     AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kCloseButton, ui::TRUE));
     AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kMinimiseButton, ui::TRUE));

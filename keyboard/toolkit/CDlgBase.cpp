@@ -73,13 +73,17 @@ CControlBase* CDlgBase::FindControl(ui::UINT id) const {
 }
 
 void CDlgBase::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
+    DrawBackgroundPicture(dc, rect);
+    DrawControls(dc, rect);
+}
+
+void CDlgBase::DrawBackgroundPicture(ui::DeviceContext& dc, const ui::Rect& rect) const {
     if (m_background) {
         ui::Rect visible = rect.intersected(ui::Rect{0, 0, m_backgroundWidth, m_backgroundHeight});
         if (!visible.isEmpty()) {
             dc.bitBlt(visible, *m_background, visible.topLeft());
         }
     }
-    DrawControls(dc, rect);
 }
 
 void CDlgBase::DrawControls(ui::DeviceContext& dc, const ui::Rect& clip) {

@@ -31,6 +31,8 @@ public:
 
     // Paints the whole client area; the common part is the background and the controls.
     virtual void DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect);
+    // The background bitmap alone, for windows that paint more over it before the controls.
+    void DrawBackgroundPicture(ui::DeviceContext& dc, const ui::Rect& rect) const;
     virtual void DrawControls(ui::DeviceContext& dc, const ui::Rect& clip);
     virtual void CreateControls(const ui::Rect& client) = 0;
 

@@ -75,11 +75,11 @@ QFont makeQFont(const FontSpec& spec) {
     return font;
 }
 
-// Fonts are made on the window thread only, and a skinned window makes the
-// same few for every one of its controls: matching a face costs more than the
-// rest of a control's set-up, so each spec is matched once.
 }  // namespace
 
+// Fonts are made on the window thread only, and a skinned window makes the
+// same few for every one of its controls: matching a face costs more than the
+// rest of a control's set-up, so each font description is matched once.
 QFont detail::matchedFont(const FontSpec& spec) {
     using Key = std::tuple<int, int, int, std::string, bool, bool>;
     static std::map<Key, QFont> made;

@@ -7,7 +7,6 @@
 
 #include "platform/ui/detail/GraphicsData.h"
 #include "platform/ui/detail/PixelFileReader.h"
-#include "platform/ui/detail/PlainBitmap.h"
 #include "platform/ui/detail/QtConvert.h"
 
 namespace ui {
@@ -52,11 +51,6 @@ Image loadResource(ResourceKind kind, int id) {
         return {};
     }
     const QByteArray bytes = resourceBytes(resource);
-    if (kind == ResourceKind::bitmap) {
-        if (QImage plain = detail::decodePlainBitmap(bytes); !plain.isNull()) {
-            return fromQImage(std::move(plain));
-        }
-    }
     // The kind names the format, which spares probing every reader Qt has.
     return fromQImage(QImage::fromData(bytes, kind == ResourceKind::png ? "PNG" : "BMP"));
 }

@@ -21,7 +21,7 @@ struct ImageData {
     QImage image;
 };
 
-// The face for a spec, matched once per spec (Font.cpp).
+// The face for a font description, matched once per description (Font.cpp).
 QFont matchedFont(const FontSpec& spec);
 
 struct FontData {

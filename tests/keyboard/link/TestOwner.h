@@ -1,51 +1,30 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
+#include <cstdint>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "keyboard/link/LinkOwner.h"
+#include "platform/core/WorkQueue.h"
 
-// Stands where the main window will: work handed over by the link's threads
+// Stands where the main window does in the program: work handed over by the link's threads
 // waits in a queue until the test thread runs it.
 class TestOwner : public LinkOwner {
 public:
-    void RunOnOwnerThread(std::function<void()> work) override {
-        std::lock_guard lock(mutex_);
-        queue_.push_back(std::move(work));
-        posted_.notify_all();
-    }
+    void RunOnOwnerThread(std::function<void()> work) override { work_.push(std::move(work)); }
     void Refresh() override { ++refreshes; }
     void PostStatusMessage(std::uint32_t code) override { statusMessages.push_back(code); }
     void ShowAttention(const std::string& text) override { attentions.push_back(text); }
     void LaunchProgram(const std::string& path) override { launches.push_back(path); }
 
     // Runs what is queued now, and what that queues in turn.
-    void RunPending() {
-        for (;;) {
-            std::function<void()> work;
-            {
-                std::lock_guard lock(mutex_);
-                if (queue_.empty()) {
-                    return;
-                }
-                work = std::move(queue_.front());
-                queue_.pop_front();
-            }
-            work();
-        }
-    }
+    void RunPending() { work_.runAll(); }
     // Waits (in real time) for `count` pieces of work from the listener thread, then runs them.
     bool RunWhenPosted(std::size_t count = 1) {
-        {
-            std::unique_lock lock(mutex_);
-            if (!posted_.wait_for(lock, std::chrono::seconds(10), [&] { return queue_.size() >= count; })) {
-                return false;
-            }
+        if (!work_.waitFor(count, std::chrono::seconds(10))) {
+            return false;
         }
         RunPending();
         return true;
@@ -57,7 +36,5 @@ public:
     std::vector<std::string> launches;
 
 private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> queue_;
+    core::WorkQueue work_;
 };
