@@ -105,6 +105,9 @@ public:
     const WindowRecord& record(const Window& window) const;
     Image surface(const Window& window) const;
     bool saveSurface(const Window& window, const std::string& path) const;
+    // What the screen shows in an area: every visible window's surface within
+    // its shape, bottom to top, over a dark grey desktop.
+    Image desktop(const Rect& screenArea) const;
     std::vector<Window*> visibleWindows() const;  // bottom to top
     void setWorkArea(const Rect& area);
 
