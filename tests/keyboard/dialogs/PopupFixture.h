@@ -6,6 +6,22 @@
 #include "DialogFixture.h"
 #include "keyboard/dialogs/CSelectorPopup.h"
 
+// The first item with this text, and its centre.
+inline const SelectorItem& Item(const CSelectorPopup& popup, const std::string& text) {
+    for (const SelectorItem& item : popup.Items()) {
+        if (!item.separator && item.text == text) {
+            return item;
+        }
+    }
+    ADD_FAILURE() << "no item " << text;
+    static const SelectorItem none;
+    return none;
+}
+inline ui::Point Centre(const CSelectorPopup& popup, const std::string& text) {
+    const ui::Rect rect = Item(popup, text).rect;
+    return {rect.left + rect.width() / 2, rect.top + rect.height() / 2};
+}
+
 // Popups opened on the small owner window, pointed at by their items' texts.
 class PopupFixture : public DialogFixture {
 protected:
@@ -17,20 +33,6 @@ protected:
         driver.runUntilIdle();
         owner.SetPopup(popup->Kind(), popup);
         return *popup;
-    }
-    static const SelectorItem& Item(const CSelectorPopup& popup, const std::string& text) {
-        for (const SelectorItem& item : popup.Items()) {
-            if (!item.separator && item.text == text) {
-                return item;
-            }
-        }
-        ADD_FAILURE() << "no item " << text;
-        static const SelectorItem none;
-        return none;
-    }
-    static ui::Point Centre(const CSelectorPopup& popup, const std::string& text) {
-        const ui::Rect rect = Item(popup, text).rect;
-        return {rect.left + rect.width() / 2, rect.top + rect.height() / 2};
     }
     void Hover(CSelectorPopup& popup, const std::string& text) { driver.mouseMove(popup, Centre(popup, text)); }
     void Choose(CSelectorPopup& popup, const std::string& text) {
