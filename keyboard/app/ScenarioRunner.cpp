@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/ScenarioValues.h"
 #include "keyboard/app/StateDump.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
@@ -135,6 +136,8 @@ bool ScenarioRunner::Execute(const ScenarioLine& line) {
     } else if (verb == "click" || verb == "double-click" || verb == "press" || verb == "release" ||
                verb == "move" || verb == "leave" || verb == "wheel") {
         return Pointer(line);
+    } else if (verb == "popup") {
+        return PopupItem(line);
     } else if (verb == "key" || verb == "keystroke") {
         return KeyEvent(line);
     } else if (verb == "type") {
@@ -238,6 +241,11 @@ bool ScenarioRunner::Pointer(const ScenarioLine& line) {
     return true;
 }
 
+bool ScenarioRunner::PopupItem(const ScenarioLine& line) {
+    const std::string problem = ActOnPopupItem(driver_, line.words[0], line.words[1]);
+    return problem.empty() ? true : Fail(line, problem);
+}
+
 bool ScenarioRunner::KeyEvent(const ScenarioLine& line) {
     auto key = ParseVirtualKey(line.words[0]);
     if (!key) {
@@ -325,7 +333,11 @@ bool ScenarioRunner::Screenshot(const ScenarioLine& line) {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ignored);
     }
-    if (!driver_.saveSurface(*window_, path.string())) {
+    // Open popups lie over the window and beyond it: the picture takes them in.
+    const bool saved = OpenPopups(driver_).empty()
+                           ? driver_.saveSurface(*window_, path.string())
+                           : SaveWindowWithPopups(driver_, window_->windowRect(), path.string());
+    if (!saved) {
         return Fail(line, "cannot write " + path.string());
     }
     return true;

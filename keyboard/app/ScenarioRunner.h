@@ -48,6 +48,7 @@ private:
     void OnUnexpectedDialog(ui::Window& dialog);
 
     bool Pointer(const ScenarioLine& line);
+    bool PopupItem(const ScenarioLine& line);
     bool KeyEvent(const ScenarioLine& line);
     bool KeyboardEvent(const ScenarioLine& line);
     bool ExpectDialog(const ScenarioLine& line);

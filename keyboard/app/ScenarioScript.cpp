@@ -27,6 +27,7 @@ const std::map<std::string, VerbRule>& VerbRules() {
         {"move", {1, 1, true}},
         {"leave", {0, 0, true}},
         {"wheel", {2, 2, true}},
+        {"popup", {2, 2, true}},
         {"key", {1, 2, true}},
         {"keystroke", {1, 2, true}},
         {"type", {1, 1, true}},

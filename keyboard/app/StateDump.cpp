@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "keyboard/app/PopupTargets.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/toolkit/CComboButton.h"
@@ -79,6 +80,7 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     }
     out << "edit " << CTarvikDlg::kLoopEditId << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    out << DumpPopups(driver);
     return out.str();
 }
 
