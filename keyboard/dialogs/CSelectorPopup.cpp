@@ -92,9 +92,7 @@ ui::BOOL CSelectorPopup::OnRelease(int x, int y) {
         m_hot = kNoItem;
         return ui::TRUE;
     }
-    // The owner may close the popup while it handles the click: copy the item.
-    const SelectorItem chosen = m_items[static_cast<std::size_t>(m_hot)];
-    OnClick(chosen);
+    OnClick(m_items[static_cast<std::size_t>(m_hot)]);
     return ui::FALSE;
 }
 

@@ -82,6 +82,15 @@ TEST_F(PopupTargetsTest, ItemsOfTheTopmostPopupArePointedAtByText) {
     EXPECT_EQ(owner.received.back().message, 1031u);
     EXPECT_EQ(reinterpret_cast<const SelectorResult*>(owner.received.back().lParam)->p1, 0xA7);
 
+    // Pressed on an item and let go over the main window: the popup holds the
+    // mouse, hears the release outside its item and chooses nothing.
+    const std::size_t before = owner.received.size();
+    driver.advance(std::chrono::seconds(1));
+    EXPECT_EQ(ActOnPopupItem(driver, "press", "Mute"), "");
+    driver.mouseUp(owner, {100, 250});
+    EXPECT_EQ(list->HotItem(), CSelectorPopup::kNoItem);
+    EXPECT_EQ(owner.received.size(), before);
+
     driver.advance(std::chrono::seconds(1));
     EXPECT_EQ(ActOnPopupItem(driver, "click", "Volume+"), "");
     EXPECT_EQ(list->Result().name, "Volume+");

@@ -303,6 +303,7 @@ TEST_F(SelectorPopupsTest, ThePictureHotFillArrowTextColourAndNarrowedText) {
     const ui::Image lit = driver.surface(speeds);
     EXPECT_GT(CountColour(lit, Item(speeds, "Normal").rect, CSelectorPopup::kBlackText), 10);
     EXPECT_EQ(CountColour(lit, Item(speeds, "Normal").rect, CSelectorPopup::kWhiteText), 0);
+    SaveArtefact(speeds, "light_speed_popup.png");
     speeds.destroy();
 
     // A name too long for its item stops two pixels short of the item's right edge.
@@ -310,6 +311,7 @@ TEST_F(SelectorPopupsTest, ThePictureHotFillArrowTextColourAndNarrowedText) {
     auto& macros = Open(new CMacroLibraryPopup(&library), 1027);
     const ui::Rect item = macros.Items()[0].rect;
     const ui::Image listed = driver.surface(macros);
+    SaveArtefact(macros, "macro_popup.png");
     EXPECT_GT(CountColour(listed, ui::Rect{item.right - 30, item.top, item.right - 2, item.bottom},
                           CSelectorPopup::kWhiteText),
               0)
