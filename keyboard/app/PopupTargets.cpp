@@ -13,7 +13,8 @@ std::string Quoted(const std::string& text) {
 
 void DumpPopup(std::ostringstream& out, const CSelectorPopup& popup) {
     const ui::Rect rect = popup.windowRect();
-    out << "popup " << popup.ClassName() << " kind=" << popup.Kind() << " at=" << rect.left << "," << rect.top;
+    out << "popup " << popup.ClassName() << " kind=" << popup.Kind() << " at=" << rect.left << ","
+        << rect.top;
     if (const ui::Window* owner = popup.owner()) {
         const ui::Point client = owner->screenToClient(rect.topLeft());
         out << " client=" << client.x << "," << client.y;
@@ -71,7 +72,8 @@ std::string ActOnPopupItem(ui::headless::Driver& driver, const std::string& acti
     if (!item) {
         return std::string(popup.ClassName()) + " has no item " + Quoted(text);
     }
-    const ui::Point centre{item->rect.left + item->rect.width() / 2, item->rect.top + item->rect.height() / 2};
+    const ui::Point centre{item->rect.left + item->rect.width() / 2,
+                           item->rect.top + item->rect.height() / 2};
     // A press or a click comes from a pointer that got there first.
     if (action != "release") {
         driver.mouseMove(popup, centre);
@@ -86,7 +88,8 @@ std::string ActOnPopupItem(ui::headless::Driver& driver, const std::string& acti
     return {};
 }
 
-bool SaveWindowWithPopups(const ui::headless::Driver& driver, const ui::Rect& windowRect, const std::string& path) {
+bool SaveWindowWithPopups(const ui::headless::Driver& driver, const ui::Rect& windowRect,
+                          const std::string& path) {
     ui::Rect area = windowRect;
     for (const CSelectorPopup* popup : OpenPopups(driver)) {
         area = area.united(popup->windowRect());

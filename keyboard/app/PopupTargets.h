@@ -25,4 +25,5 @@ std::string DumpPopups(const ui::headless::Driver& driver);
 std::string ActOnPopupItem(ui::headless::Driver& driver, const std::string& action, const std::string& text);
 
 // The main window with every popup over it, in one picture.
-bool SaveWindowWithPopups(const ui::headless::Driver& driver, const ui::Rect& windowRect, const std::string& path);
+bool SaveWindowWithPopups(const ui::headless::Driver& driver, const ui::Rect& windowRect,
+                          const std::string& path);

@@ -11,7 +11,16 @@ public:
     static constexpr ui::UINT kQuickLaunchMessage = 1037;
     static constexpr ui::UINT kCloseListMessage = 1033;
 
-    enum Value { macro = 1, multimedia, windowManage, mouseFunction, defaultFunction, shortcut, quickLaunch, none };
+    enum Value {
+        macro = 1,
+        multimedia,
+        windowManage,
+        mouseFunction,
+        defaultFunction,
+        shortcut,
+        quickLaunch,
+        none
+    };
 
     CComboPopup();
 

@@ -2,4 +2,5 @@
 
 #include "keyboard/model/LightingNames.h"
 
-CLightBrightnessPopup::CLightBrightnessPopup() : CLightListPopup("CLightBrightnessPopup", kKind, LightBrightnessName, kLightBrightnessCount) {}
+CLightBrightnessPopup::CLightBrightnessPopup()
+    : CLightListPopup("CLightBrightnessPopup", kKind, LightBrightnessName, kLightBrightnessCount) {}

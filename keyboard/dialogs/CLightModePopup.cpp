@@ -2,4 +2,5 @@
 
 #include "keyboard/model/LightingNames.h"
 
-CLightModePopup::CLightModePopup() : CLightListPopup("CLightModePopup", kKind, LightModeName, kLightModeCount) {}
+CLightModePopup::CLightModePopup()
+    : CLightListPopup("CLightModePopup", kKind, LightModeName, kLightModeCount) {}

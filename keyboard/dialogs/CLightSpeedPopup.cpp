@@ -2,4 +2,5 @@
 
 #include "keyboard/model/LightingNames.h"
 
-CLightSpeedPopup::CLightSpeedPopup() : CLightListPopup("CLightSpeedPopup", kKind, LightSpeedName, kLightSpeedCount) {}
+CLightSpeedPopup::CLightSpeedPopup()
+    : CLightListPopup("CLightSpeedPopup", kKind, LightSpeedName, kLightSpeedCount) {}

@@ -59,12 +59,16 @@ TEST_F(PopupTargetsTest, TheDumpListsEveryOpenPopupWithItsItems) {
 
     const std::string dump = DumpPopups(driver);
     const ui::Point at = owner.clientToScreen({20, 30});
-    EXPECT_TRUE(HasLine(dump, "popup CComboPopup kind=0 at=" + std::to_string(at.x) + "," + std::to_string(at.y) +
+    EXPECT_TRUE(HasLine(dump, "popup CComboPopup kind=0 at=" + std::to_string(at.x) + "," +
+                                  std::to_string(at.y) +
                                   " client=20,30 size=169x134 control=2078 notify=1027"))
         << dump;
-    EXPECT_TRUE(HasLine(dump, "popup CComboPopup item=\"Multimedia\" value=2 hot=1 separator=0 submenu=1")) << dump;
-    EXPECT_TRUE(HasLine(dump, "popup CComboPopup item=\"No Function\" value=8 hot=0 separator=0 submenu=0")) << dump;
-    EXPECT_TRUE(HasLine(dump, "popup CMacroLibraryPopup item=\"\" value=0 hot=0 separator=1 submenu=0")) << dump;
+    EXPECT_TRUE(HasLine(dump, "popup CComboPopup item=\"Multimedia\" value=2 hot=1 separator=0 submenu=1"))
+        << dump;
+    EXPECT_TRUE(HasLine(dump, "popup CComboPopup item=\"No Function\" value=8 hot=0 separator=0 submenu=0"))
+        << dump;
+    EXPECT_TRUE(HasLine(dump, "popup CMacroLibraryPopup item=\"\" value=0 hot=0 separator=1 submenu=0"))
+        << dump;
 }
 
 TEST_F(PopupTargetsTest, ItemsOfTheTopmostPopupArePointedAtByText) {

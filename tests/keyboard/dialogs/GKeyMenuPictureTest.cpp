@@ -38,9 +38,9 @@ public:
         int slot = 1;
         for (const auto& place : layout::kGKeyCombos) {
             const ui::Rect rect{place.rect.left, place.rect.top, place.rect.right, place.rect.bottom};
-            auto combo = std::make_unique<CComboButton>(this, kGKeyMenuOpen, place.id, rect, std::string{},
-                                                        ui::TRUE, ui::FALSE, ui::TRUE,
-                                                        "CTRL+" + std::to_string(slot++));
+            auto combo =
+                std::make_unique<CComboButton>(this, kGKeyMenuOpen, place.id, rect, std::string{}, ui::TRUE,
+                                               ui::FALSE, ui::TRUE, "CTRL+" + std::to_string(slot++));
             combo->SetImage(static_cast<int>(place.image));
             AddControl(1, std::move(combo));
         }

@@ -34,7 +34,9 @@ protected:
         owner.SetPopup(popup->Kind(), popup);
         return *popup;
     }
-    void Hover(CSelectorPopup& popup, const std::string& text) { driver.mouseMove(popup, Centre(popup, text)); }
+    void Hover(CSelectorPopup& popup, const std::string& text) {
+        driver.mouseMove(popup, Centre(popup, text));
+    }
     void Choose(CSelectorPopup& popup, const std::string& text) {
         Hover(popup, text);
         Click(popup, Centre(popup, text));

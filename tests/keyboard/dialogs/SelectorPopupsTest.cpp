@@ -287,14 +287,16 @@ TEST_F(SelectorPopupsTest, ThePictureHotFillArrowTextColourAndNarrowedText) {
             const int x = r - 3 - column;
             EXPECT_EQ(ColourAt(surface, x, t + 5 - column), around) << text << " above column " << column;
             for (int y = t + 6 - column; y <= t + 6 + column; ++y) {
-                EXPECT_EQ(ColourAt(surface, x, y), CSelectorPopup::kWhiteText) << text << " " << x << "," << y;
+                EXPECT_EQ(ColourAt(surface, x, y), CSelectorPopup::kWhiteText)
+                    << text << " " << x << "," << y;
             }
             EXPECT_EQ(ColourAt(surface, x, t + 7 + column), around) << text << " below column " << column;
         }
         EXPECT_EQ(ColourAt(surface, r - 2, t + 6), around) << "nothing right of the tip";
     }
-    EXPECT_EQ(CountColour(surface, Item(menu, "Default Function").rect.offset(-4, 0), CSelectorPopup::kWhiteText),
-              CountColour(surface, Item(menu, "Default Function").rect, CSelectorPopup::kWhiteText))
+    EXPECT_EQ(
+        CountColour(surface, Item(menu, "Default Function").rect.offset(-4, 0), CSelectorPopup::kWhiteText),
+        CountColour(surface, Item(menu, "Default Function").rect, CSelectorPopup::kWhiteText))
         << "items without a list have no arrow at the right";
 
     // The lighting lists write black, also on the hot item.
@@ -316,7 +318,8 @@ TEST_F(SelectorPopupsTest, ThePictureHotFillArrowTextColourAndNarrowedText) {
                           CSelectorPopup::kWhiteText),
               0)
         << "the text runs to the end";
-    EXPECT_EQ(CountColour(listed, ui::Rect{item.right - 2, item.top, item.right, item.bottom}, kFace), 2 * 16);
+    EXPECT_EQ(CountColour(listed, ui::Rect{item.right - 2, item.top, item.right, item.bottom}, kFace),
+              2 * 16);
 }
 
 }  // namespace

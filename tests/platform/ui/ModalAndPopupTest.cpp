@@ -141,7 +141,8 @@ TEST_F(ModalTest, TheDesktopShowsShapedWindowsUnderTheirTopmostPopups) {
     main.present(red);
     main.setShape(Region(rectAt(0, 0, 300, 100)));
     RecordingWindow popup;
-    ASSERT_TRUE(popup.create({.rect = rectAt(250, 50, 100, 100), .owner = &main, .visible = true, .topmost = true}));
+    ASSERT_TRUE(
+        popup.create({.rect = rectAt(250, 50, 100, 100), .owner = &main, .visible = true, .topmost = true}));
     popup.present(Image(100, 100, 0xFF0000FFu));
 
     const Image desktop = driver.desktop(rectAt(-10, 0, 400, 200));
