@@ -51,23 +51,24 @@ MacroLibrary LibraryWith(std::vector<std::string> names) {
 
 class SelectorPopupsTest : public PopupFixture {};
 
-TEST_F(SelectorPopupsTest, EveryPopupIsAsHighAsItsItemsAndAsWideAsItsClass) {
+TEST_F(SelectorPopupsTest, EveryPopupHasItsKindWidthAndTheHeightOfItsItems) {
     const MacroLibrary three = LibraryWith({"One", "Two", "Three"});
     const MacroLibrary empty = LibraryWith({});
     const struct {
         std::function<CSelectorPopup*()> make;
         int width;
         int height;
+        ui::UINT closeMessage;  // when it loses activation
     } cases[] = {
-        {[] { return new CComboPopup; }, 169, 3 + 8 * 16 + 3},
-        {[] { return new CProfilePopup; }, 158, 3 + 8 * 16 + 3},
-        {[] { return new CDPIPopup; }, 158, 3 + 10 * 16 + 3},
-        {[] { return new CMultimediaPopup; }, 200, 3 + 7 * 16 + 3},
-        {[&] { return new CMacroLibraryPopup(&three); }, 158, 3 + 3 * 16 + 3},
-        {[&] { return new CMacroLibraryPopup(&empty); }, 158, 3 + 2 + 1 + 3},
-        {[] { return new CLightBrightnessPopup; }, 169, 3 + 5 * 16 + 3},
-        {[] { return new CLightModePopup; }, 169, 3 + 16 * 16 + 3},
-        {[] { return new CLightSpeedPopup; }, 169, 3 + 3 * 16 + 3},
+        {[] { return new CComboPopup; }, 169, 3 + 8 * 16 + 3, 1029},
+        {[] { return new CProfilePopup; }, 158, 3 + 8 * 16 + 3, 1032},
+        {[] { return new CDPIPopup; }, 158, 3 + 10 * 16 + 3, 1042},
+        {[] { return new CMultimediaPopup; }, 200, 3 + 7 * 16 + 3, 1045},
+        {[&] { return new CMacroLibraryPopup(&three); }, 158, 3 + 3 * 16 + 3, 1047},
+        {[&] { return new CMacroLibraryPopup(&empty); }, 158, 3 + 2 + 1 + 3, 1047},
+        {[] { return new CLightBrightnessPopup; }, 169, 3 + 5 * 16 + 3, 1064},
+        {[] { return new CLightModePopup; }, 169, 3 + 16 * 16 + 3, 1069},
+        {[] { return new CLightSpeedPopup; }, 169, 3 + 3 * 16 + 3, 1072},
     };
     for (const auto& c : cases) {
         // Every popup is given 200 pixels; only the mouse-function list takes them.
@@ -76,6 +77,10 @@ TEST_F(SelectorPopupsTest, EveryPopupIsAsHighAsItsItemsAndAsWideAsItsClass) {
         EXPECT_EQ(popup.windowRect().topLeft(), owner.clientToScreen({20, 30})) << popup.ClassName();
         EXPECT_EQ(popup.Items().front().rect.left, 3);
         EXPECT_EQ(popup.Items().back().rect.right, c.width - 3);
+        owner.received.clear();
+        driver.activate(owner);
+        EXPECT_EQ(owner.received, (std::vector<Notification>{{c.closeMessage, 2078, popup.Kind()}}))
+            << popup.ClassName();
         popup.destroy();
     }
 }
