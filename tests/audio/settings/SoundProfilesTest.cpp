@@ -134,6 +134,19 @@ TEST_F(SoundProfilesTest, LastProfileIsWrittenUnderAppDataAndReadBack) {
     EXPECT_EQ(next.m_iCurrentEffect, 5);
 }
 
+TEST_F(SoundProfilesTest, LongApplicationDataPathIsTakenWhole) {
+    std::string deep =
+        temp.file(std::string(120, 'a') + "/" + std::string(120, 'b') + "/" + std::string(40, 'c'));
+    ScopedVariable longAppData{"APPDATA", deep};
+    ASSERT_GT(deep.size(), 280u);
+    state.m_iCurrentEffect = 2;
+    profiles.SaveLastProfile("Sonvair");
+    EXPECT_TRUE(std::filesystem::exists(deep + "/Sonvair/LastProfile.ini"));
+    state.m_iCurrentEffect = 1;
+    EXPECT_EQ(profiles.LoadLastProfile("Sonvair"), ProfileFileRead);
+    EXPECT_EQ(state.m_iCurrentEffect, 2);
+}
+
 TEST_F(SoundProfilesTest, WithoutLastProfileTheHeadsetIsAskedInstead) {
     EXPECT_EQ(profiles.LoadLastProfile("Sonvair"), ProfileFileMissing);
     EXPECT_TRUE(profiles.NoLastProfile());
