@@ -67,6 +67,7 @@ ChipAnswer VendorCalls::set(std::span<const std::uint8_t> report, std::vector<st
     ChipAnswer result;
     switch (call) {
         case AudioCommand: result = audioCommand(args.first(kCommandPacketLength), reply); break;
+        case Attach: result = done("attach"); break;
         case ConfigEq: chip_.equalizerConfigured = true; result = done("config equalizer"); break;
         case SetEqOnOff: chip_.equalizerOn = args[0] != 0; result = done("equalizer " + std::to_string(args[0])); break;
         case IsEqEnabled: reply[0] = chip_.equalizerOn; result = done("equalizer state"); break;

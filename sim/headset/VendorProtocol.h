@@ -37,6 +37,7 @@ enum Call : std::uint8_t {
     RgbSingleColour = 0x12,   // family, device id, group, mode, red, green, blue, wait
     RgbStep = 0x13,           // family, device id, steps, wait
     RgbBrightness = 0x14,     // family, device id, LED, brightness, wait
+    Attach = 0x15,            // the host takes the headset as its active device
 };
 
 enum Family : std::uint8_t { Master = 0, Slave = 1 };
