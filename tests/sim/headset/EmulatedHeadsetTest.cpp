@@ -145,3 +145,32 @@ TEST_F(EmulatedHeadsetTest, TheDumpShowsTheStateByName) {
 }
 
 }  // namespace
+
+#include "sim/headset/HeadsetVerbs.h"
+
+namespace {
+
+TEST_F(EmulatedHeadsetTest, ScenarioLinesDriveTheHeadset) {
+    for (const char* line : {"plug", "press 3", "line 9 0", "register 461 = 0xAA", "eeprom 0x51 7 = 0",
+                             "fail 2 audio command 4/0", "driver extension off", "mic noise", "unplug after 5"}) {
+        sim::VerbResult result = sim::runHeadsetVerb(*headset, machine, line);
+        EXPECT_TRUE(result.done) << line << ": " << result.text;
+    }
+    sim::HeadsetChip chip = headset->chip();
+    EXPECT_EQ(chip.lineLevels[3], 0);
+    EXPECT_EQ(chip.lineLevels[9], 0);
+    EXPECT_EQ(chip.registers[461], 0xAA);
+    EXPECT_EQ(chip.eeprom[1][7], 0x00);
+    EXPECT_FALSE(machine.drivers.published(headset->driverExtensionPath()));
+    EXPECT_NE(headset->captureEndpoint().sample(1), headset->captureEndpoint().sample(2));
+    EXPECT_NE(sim::runHeadsetVerb(*headset, machine, "dump").text.find("register 461 = 0xAA"), std::string::npos);
+    EXPECT_TRUE(sim::runHeadsetVerb(*headset, machine, "unplug").done);
+    EXPECT_FALSE(headset->plugged());
+
+    for (const char* line : {"press 10", "line 1 2", "register 1024 = 1", "eeprom 0x52 0 = 1", "fail x audio",
+                             "wiggle", ""}) {
+        EXPECT_FALSE(sim::runHeadsetVerb(*headset, machine, line).done) << line;
+    }
+}
+
+}  // namespace
