@@ -151,7 +151,9 @@ std::shared_ptr<audio::CaptureEndpoint> FindCaptureEndpoint(std::uint16_t vendor
             found = true;
         }
     }
-    if (!found) {
+    // An empty name is contained in every name: it would hand over whichever
+    // microphone comes first, so it matches nothing.
+    if (!found || displayName.empty()) {
         return nullptr;
     }
     auto endpoints = system.activeCaptureEndpoints();

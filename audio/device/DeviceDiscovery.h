@@ -35,5 +35,6 @@ bool DriverExtensionPresent(const std::string& path);
 // The headset's capture endpoint: the display name of the (last) capture
 // device whose interface path begins with "\\?\USB#VID_vvvv&PID_pppp"
 // (letter case aside), then the first active endpoint whose friendly name
-// contains it. nullptr when any step finds nothing or fails.
+// contains it. nullptr when any step finds nothing or fails, or the display
+// name is empty.
 std::shared_ptr<audio::CaptureEndpoint> FindCaptureEndpoint(std::uint16_t vendorId, std::uint16_t productId);

@@ -66,3 +66,7 @@ std::optional<EqualizerImage> EqualizerImage::Unpack(std::span<const std::uint8_
     image.m_bMarker = b[15] & 0x80;
     return image;
 }
+
+std::size_t EqualizerBankOf(std::uint8_t selector) {
+    return selector >= 16 && selector <= 19 ? selector - 16u : 0u;
+}

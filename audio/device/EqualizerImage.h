@@ -29,3 +29,8 @@ struct EqualizerImage {
     // nullopt when the 16 bytes do not fit in the buffer at `offset`.
     static std::optional<EqualizerImage> Unpack(std::span<const std::uint8_t> buffer, std::size_t offset);
 };
+
+// The EEPROM bank (0..3) of the stored equalizer image that the headset's
+// bank selector byte names: 16 to 19 select banks 0 to 3, anything else bank 0.
+// The image of bank b lies at offset 16 * b of its bus.
+std::size_t EqualizerBankOf(std::uint8_t selector);

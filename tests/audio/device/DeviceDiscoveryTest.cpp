@@ -114,4 +114,10 @@ TEST_F(DiscoveryTest, CaptureEndpointOfTheLastMatchingDeviceWhoseNameAnEndpointC
     EXPECT_FALSE(FindCaptureEndpoint(0x0C76, 0x161F));
 }
 
+TEST_F(DiscoveryTest, ACaptureDeviceWithoutANameMatchesNoEndpoint) {
+    machine.audio.add({"", "\\\\?\\USB#VID_0C76&PID_161F&MI_00#1"},
+                      std::make_shared<audio::SimCaptureEndpoint>("Microphone (Webcam)"));
+    EXPECT_FALSE(FindCaptureEndpoint(0x0C76, 0x161F));
+}
+
 }  // namespace

@@ -53,4 +53,15 @@ TEST(EqualizerImageTest, AnImageThatDoesNotFitIsRefused) {
     EXPECT_FALSE(EqualizerImage::Unpack(buffer, static_cast<std::size_t>(-1)));
 }
 
+TEST(EqualizerImageTest, TheBankSelectorNamesBanksZeroToThreeAndFallsBackToZero) {
+    struct Case {
+        std::uint8_t selector;
+        std::size_t bank;
+    };
+    for (Case c : {Case{0x10, 0}, Case{0x11, 1}, Case{0x12, 2}, Case{0x13, 3}, Case{0x14, 0}, Case{0x20, 0},
+                   Case{0x0F, 0}, Case{0xFF, 0}}) {
+        EXPECT_EQ(EqualizerBankOf(c.selector), c.bank) << int(c.selector);
+    }
+}
+
 }  // namespace
