@@ -53,8 +53,8 @@ std::vector<std::uint8_t> Descriptor(std::uint8_t input, std::uint8_t output, st
         d.insert(d.end(), {0x95, output, 0x09, 0x03, 0x91, 0x02});
     }
     if (feature) {
-        d.insert(d.end(), {0x96, static_cast<std::uint8_t>(feature), static_cast<std::uint8_t>(feature >> 8), 0x09,
-                           0x04, 0xB1, 0x02});
+        d.insert(d.end(), {0x96, static_cast<std::uint8_t>(feature), static_cast<std::uint8_t>(feature >> 8),
+                           0x09, 0x04, 0xB1, 0x02});
     }
     d.push_back(0xC0);
     return d;

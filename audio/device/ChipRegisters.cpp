@@ -22,8 +22,8 @@ bool CanSend(const hid::Device& device) {
 }
 
 bool Select(hid::Device& device, std::uint16_t reg) {
-    return Send(device, kRegisterReport, static_cast<std::uint8_t>(reg & 0xFF), static_cast<std::uint8_t>(reg >> 8),
-                0x10);
+    return Send(device, kRegisterReport, static_cast<std::uint8_t>(reg & 0xFF),
+                static_cast<std::uint8_t>(reg >> 8), 0x10);
 }
 
 // The input report answering the last request; its length, or -1.
@@ -137,8 +137,8 @@ int WriteBandGain(hid::Device& device, std::size_t band, std::uint16_t gain) {
     return WriteRegister(device, static_cast<std::uint16_t>(reg + 1), high) == 0 ? 0 : 3;
 }
 
-int Write3D(hid::Device& device, bool fbm, std::uint8_t leftAlpha, std::uint8_t leftBeta, std::uint8_t rightAlpha,
-            std::uint8_t rightBeta) {
+int Write3D(hid::Device& device, bool fbm, std::uint8_t leftAlpha, std::uint8_t leftBeta,
+            std::uint8_t rightAlpha, std::uint8_t rightBeta) {
     if (leftAlpha > 15 || leftBeta > 15 || rightAlpha > 15 || rightBeta > 15) {
         return 5;
     }
@@ -153,7 +153,9 @@ int Write3D(hid::Device& device, bool fbm, std::uint8_t leftAlpha, std::uint8_t 
     if (WriteRegister(device, kThreeDLeft, static_cast<std::uint8_t>(leftAlpha << 4 | leftBeta)) != 0) {
         return 3;
     }
-    return WriteRegister(device, kThreeDRight, static_cast<std::uint8_t>(rightAlpha << 4 | rightBeta)) == 0 ? 0 : 4;
+    return WriteRegister(device, kThreeDRight, static_cast<std::uint8_t>(rightAlpha << 4 | rightBeta)) == 0
+               ? 0
+               : 4;
 }
 
 std::uint8_t RaiseTuneNibbles(std::uint8_t value) {

@@ -12,7 +12,7 @@
 // request and the rest are zeros.
 namespace chip {
 
-inline constexpr std::uint16_t kProcessing = 256;  // bit 2 equalizer, bit 7 3D
+inline constexpr std::uint16_t kProcessing = 256;      // bit 2 equalizer, bit 7 3D
 inline constexpr std::uint16_t kEqualizerBand0 = 288;  // 288 + 2n low byte, 289 + 2n high nibble
 inline constexpr std::uint16_t kEqualizerFlags = 297;  // band 4's high nibble and the four flags
 inline constexpr std::uint16_t kThreeD = 394;          // bit 0 FBM, bit 6 3D on

@@ -63,7 +63,8 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
         return false;
     }
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != std::toupper(static_cast<unsigned char>(prefix[i]))) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) !=
+            std::toupper(static_cast<unsigned char>(prefix[i]))) {
             return false;
         }
     }
@@ -86,7 +87,8 @@ bool HardwareIdMatches(const std::string& hardwareId, const std::string& identit
     return true;
 }
 
-std::string FindDevice(const std::vector<std::string>& identities, const std::vector<std::string>& hardwareIds) {
+std::string FindDevice(const std::vector<std::string>& identities,
+                       const std::vector<std::string>& hardwareIds) {
     for (const std::string& hardwareId : hardwareIds) {
         if (core::utf8ToUtf16(hardwareId).size() != ReferenceLength()) {
             continue;

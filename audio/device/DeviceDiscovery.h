@@ -18,7 +18,8 @@ bool HardwareIdMatches(const std::string& hardwareId, const std::string& identit
 // The hardware id of the first present device whose id has the reference
 // pattern's length and matches one of the identities; "" when none does.
 std::string FindDevice(const std::vector<std::string>& identities);
-std::string FindDevice(const std::vector<std::string>& identities, const std::vector<std::string>& hardwareIds);
+std::string FindDevice(const std::vector<std::string>& identities,
+                       const std::vector<std::string>& hardwareIds);
 
 // Vendor and product id after "VID_" (or "Vid_") and "PID_" (or "Pid_"),
 // four hexadecimal characters each; a missing marker leaves the rest 0.

@@ -50,7 +50,8 @@ bool EqualizerImage::Pack(std::span<std::uint8_t> buffer, std::size_t offset) co
     return true;
 }
 
-std::optional<EqualizerImage> EqualizerImage::Unpack(std::span<const std::uint8_t> buffer, std::size_t offset) {
+std::optional<EqualizerImage> EqualizerImage::Unpack(std::span<const std::uint8_t> buffer,
+                                                     std::size_t offset) {
     if (!Fits(buffer.size(), offset)) {
         return std::nullopt;
     }

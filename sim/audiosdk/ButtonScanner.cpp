@@ -36,7 +36,8 @@ void ButtonScanner::run() {
             return;
         }
         std::uint8_t bytes[5];
-        if (callback_ && buttonBytesOf(report.data(), std::min(length, static_cast<int>(report.size())), bytes)) {
+        if (callback_ &&
+            buttonBytesOf(report.data(), std::min(length, static_cast<int>(report.size())), bytes)) {
             callback_(vendorId_, productId_, bytes, 0, 0);
         }
     }

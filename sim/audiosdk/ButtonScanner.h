@@ -8,8 +8,9 @@
 
 namespace sdk {
 
-using ButtonCallback = std::int32_t (*)(std::uint32_t vendorId, std::uint32_t productId, const std::uint8_t* data,
-                                        std::uint32_t reserved1, std::uint32_t reserved2);
+using ButtonCallback = std::int32_t (*)(std::uint32_t vendorId, std::uint32_t productId,
+                                        const std::uint8_t* data, std::uint32_t reserved1,
+                                        std::uint32_t reserved2);
 
 // Reads the headset's button reports on a thread of its own and hands the
 // first five bytes of each to the callback, as the maker's library does.

@@ -96,8 +96,8 @@ std::int32_t rgbStep(std::uint8_t family, std::uint8_t device, std::uint8_t step
     return call(vendor::RgbStep, args);
 }
 
-std::int32_t rgbBrightness(std::uint8_t family, std::uint8_t device, std::uint8_t led, std::uint8_t brightness,
-                           std::int32_t wait) {
+std::int32_t rgbBrightness(std::uint8_t family, std::uint8_t device, std::uint8_t led,
+                           std::uint8_t brightness, std::int32_t wait) {
     Bytes args = {family, device, led, brightness};
     putLe32(args, static_cast<std::uint32_t>(wait));
     return call(vendor::RgbBrightness, args);
@@ -234,7 +234,7 @@ SDK_API std::int32_t DLLQ9_Write_Register_ById(std::uint16_t reg, std::uint8_t v
 }
 
 SDK_API std::int32_t DLLQ9_Read_I2C_ById(std::uint8_t bus, std::uint8_t offset, std::uint8_t* buffer,
-                                        std::int32_t count, std::int32_t timeout, std::int32_t index) {
+                                         std::int32_t count, std::int32_t timeout, std::int32_t index) {
     (void)timeout;  // the bridge answers at once; a real chip would be polled this long
     if (!buffer || count <= 0 || count > 256) {
         return BadArgument;
@@ -244,8 +244,8 @@ SDK_API std::int32_t DLLQ9_Read_I2C_ById(std::uint8_t bus, std::uint8_t offset, 
     });
 }
 
-SDK_API std::int32_t DLLQ9_ScanButton_ById(std::uint16_t vendorId, std::uint16_t productId, ButtonCallback callback,
-                                          std::int32_t start, std::int32_t index) {
+SDK_API std::int32_t DLLQ9_ScanButton_ById(std::uint16_t vendorId, std::uint16_t productId,
+                                           ButtonCallback callback, std::int32_t start, std::int32_t index) {
     if (index != 0) {
         return BadArgument;
     }
@@ -260,7 +260,8 @@ SDK_API std::int32_t DLLQ9_ScanButton_ById(std::uint16_t vendorId, std::uint16_t
     if (!link) {
         return NoDevice;
     }
-    std::int32_t status = link->vendorCall(vendor::ScanButtons, Bytes{static_cast<std::uint8_t>(start ? 1 : 0)});
+    std::int32_t status =
+        link->vendorCall(vendor::ScanButtons, Bytes{static_cast<std::uint8_t>(start ? 1 : 0)});
     if (status != Ok || !start) {
         return status;
     }
@@ -268,14 +269,14 @@ SDK_API std::int32_t DLLQ9_ScanButton_ById(std::uint16_t vendorId, std::uint16_t
     if (!reader) {
         return NoDevice;
     }
-    auto scanner = std::make_unique<ButtonScanner>(
-        reader->release(), vendorId, productId, callback);
+    auto scanner = std::make_unique<ButtonScanner>(reader->release(), vendorId, productId, callback);
     std::lock_guard lock(s.mutex);
     s.scanner = std::move(scanner);
     return Ok;
 }
 
-SDK_API std::int32_t DLLQ9_SetGpioMode_ById(const std::uint8_t* modes, std::int32_t count, std::int32_t index) {
+SDK_API std::int32_t DLLQ9_SetGpioMode_ById(const std::uint8_t* modes, std::int32_t count,
+                                            std::int32_t index) {
     if (!modes || count < 0 || count > 10) {
         return BadArgument;
     }
@@ -310,46 +311,46 @@ SDK_API std::int32_t DLLQ9_GetGpioEx_ById(std::int32_t line, std::int32_t* value
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Mode_ById(std::uint8_t device, std::uint8_t group, std::uint8_t mode,
-                                           std::uint8_t speed, std::int32_t wait, std::uint8_t) {
+                                            std::uint8_t speed, std::int32_t wait, std::uint8_t) {
     return rgbMode(vendor::Master, device, group, mode, speed, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Color_ById(std::uint8_t device, std::uint8_t group, std::uint8_t index,
-                                            std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                                            std::int32_t wait, std::uint8_t) {
+                                             std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                                             std::int32_t wait, std::uint8_t) {
     return rgbColour(vendor::Master, device, group, index, red, green, blue, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_SingleColor_ById(std::uint8_t device, std::uint8_t group, std::uint8_t mode,
-                                                  std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                                                  std::int32_t wait, std::uint8_t) {
+                                                   std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                                                   std::int32_t wait, std::uint8_t) {
     return rgbSingle(vendor::Master, device, group, mode, red, green, blue, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Step_ById(std::uint8_t device, std::uint8_t steps, std::int32_t wait,
-                                           std::uint8_t) {
+                                            std::uint8_t) {
     return rgbStep(vendor::Master, device, steps, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Color(std::uint8_t device, std::uint8_t group, std::uint8_t slot,
-                                       std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                                       std::int32_t wait) {
+                                        std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                                        std::int32_t wait) {
     return rgbColour(vendor::Master, device, group, slot, red, green, blue, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_SingleColor(std::uint8_t device, std::uint8_t group, std::uint8_t mode,
-                                             std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                                             std::int32_t wait) {
+                                              std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                                              std::int32_t wait) {
     return rgbSingle(vendor::Master, device, group, mode, red, green, blue, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Mode(std::uint8_t device, std::uint8_t led, std::uint8_t mode,
-                                      std::uint8_t speed, std::int32_t wait) {
+                                       std::uint8_t speed, std::int32_t wait) {
     return rgbMode(vendor::Master, device, led, mode, speed, wait);
 }
 
 SDK_API std::int32_t DLLQ9_SetRGB_Brightness(std::uint8_t device, std::uint8_t led, std::uint8_t brightness,
-                                            std::int32_t wait) {
+                                             std::int32_t wait) {
     return rgbBrightness(vendor::Master, device, led, brightness, wait);
 }
 
@@ -357,19 +358,20 @@ SDK_API std::int32_t DLLQ9_SetRGB_Step(std::uint8_t device, std::uint8_t steps, 
     return rgbStep(vendor::Master, device, steps, wait);
 }
 
-SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Mode_Ex(std::uint8_t group, std::uint8_t mode, std::uint8_t speed,
-                                                     std::int32_t wait) {
+SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Mode_Ex(std::uint8_t group, std::uint8_t mode,
+                                                      std::uint8_t speed, std::int32_t wait) {
     return rgbMode(vendor::Slave, 0, group, mode, speed, wait);
 }
 
-SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Color_Ex(std::uint8_t group, std::uint8_t index, std::uint8_t red,
-                                                      std::uint8_t green, std::uint8_t blue, std::int32_t wait) {
+SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Color_Ex(std::uint8_t group, std::uint8_t index,
+                                                       std::uint8_t red, std::uint8_t green,
+                                                       std::uint8_t blue, std::int32_t wait) {
     return rgbColour(vendor::Slave, 0, group, index, red, green, blue, wait);
 }
 
 SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_SingleColor_Ex(std::uint8_t group, std::uint8_t mode,
-                                                            std::uint8_t red, std::uint8_t green,
-                                                            std::uint8_t blue, std::int32_t wait) {
+                                                             std::uint8_t red, std::uint8_t green,
+                                                             std::uint8_t blue, std::int32_t wait) {
     return rgbSingle(vendor::Slave, 0, group, mode, red, green, blue, wait);
 }
 
@@ -378,6 +380,6 @@ SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Step_Ex(std::uint8_t steps, std::i
 }
 
 SDK_API std::int32_t DLLQ9_UsbHidSlave_SetRGB_Brightness_Ex(std::uint8_t led, std::uint8_t brightness,
-                                                           std::int32_t wait) {
+                                                            std::int32_t wait) {
     return rgbBrightness(vendor::Slave, 0, led, brightness, wait);
 }

@@ -38,7 +38,8 @@ Status vendorAnswerOf(std::uint8_t call, std::span<const std::uint8_t> report, i
     if (report[kStatus] != 0) {
         return Transfer;
     }
-    std::size_t available = static_cast<std::size_t>(length) > kAnswer ? static_cast<std::size_t>(length) - kAnswer : 0;
+    std::size_t available =
+        static_cast<std::size_t>(length) > kAnswer ? static_cast<std::size_t>(length) - kAnswer : 0;
     std::fill(answer.begin(), answer.end(), 0);
     std::copy_n(report.begin() + kAnswer, std::min(available, answer.size()), answer.begin());
     return Ok;
@@ -62,7 +63,8 @@ Status HeadsetLink::endExchange() {
 }
 
 Status HeadsetLink::readRegister(std::uint16_t address, std::uint8_t& value) {
-    if (!sendRegisterReport(static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8), 0x10)) {
+    if (!sendRegisterReport(static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
+                            0x10)) {
         return Transfer;
     }
     std::vector<std::uint8_t> report(std::max<std::size_t>(device_->info().inputReportLength, 2), 0);
@@ -74,7 +76,8 @@ Status HeadsetLink::readRegister(std::uint16_t address, std::uint8_t& value) {
 }
 
 Status HeadsetLink::writeRegister(std::uint16_t address, std::uint8_t value) {
-    if (!sendRegisterReport(static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8), 0x10) ||
+    if (!sendRegisterReport(static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
+                            0x10) ||
         !sendRegisterReport(value, 0x01, 0x20)) {
         return Transfer;
     }

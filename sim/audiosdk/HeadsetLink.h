@@ -11,9 +11,9 @@ namespace sdk {
 // Status values of the stand-in's entry points.
 enum Status : std::int32_t {
     Ok = 0,
-    NoDevice = 1,     // no active device, or it is not present
-    Transfer = 2,     // a report was refused or the device went away
-    BadAnswer = 3,    // the headset answered something we cannot use
+    NoDevice = 1,   // no active device, or it is not present
+    Transfer = 2,   // a report was refused or the device went away
+    BadAnswer = 3,  // the headset answered something we cannot use
     BadArgument = 4,
 };
 

@@ -46,10 +46,11 @@ std::string EmulatedHeadset::driverExtensionPath() const {
 
 std::string EmulatedHeadset::captureInterfacePath() const {
     char path[160];
-    std::snprintf(path, sizeof path,
-                  "\\\\?\\USB#VID_%.4X&PID_%.4X&MI_00#7&1d2c3b4a&0&0000#{65e8773d-8f56-11d0-a3b9-00a0c9223196}"
-                  "\\global",
-                  model_.vendorId, model_.productId);
+    std::snprintf(
+        path, sizeof path,
+        "\\\\?\\USB#VID_%.4X&PID_%.4X&MI_00#7&1d2c3b4a&0&0000#{65e8773d-8f56-11d0-a3b9-00a0c9223196}"
+        "\\global",
+        model_.vendorId, model_.productId);
     return path;
 }
 

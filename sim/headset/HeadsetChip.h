@@ -33,14 +33,15 @@ using Rgb = std::array<std::uint8_t, 3>;
 // One lighting controller: the master one on the headset and the slave one
 // behind it take the same calls.
 struct LightingState {
-    std::uint8_t mode = 1;  // 1 off, 2 single colour, 3 blinking, 4 breathe, 5 rainbow, 6 multi-breathe, 7 random
+    std::uint8_t mode =
+        1;  // 1 off, 2 single colour, 3 blinking, 4 breathe, 5 rainbow, 6 multi-breathe, 7 random
     std::uint8_t speed = 0;
     std::uint8_t steps = 0;
     std::uint8_t group = 0;  // group or LED number of the last call
     std::uint8_t deviceId = 0;
     std::uint32_t wait = 0;
-    std::array<Rgb, 8> palette{};     // colour index 1..7
-    std::array<Rgb, 8> modeColour{};  // single colour of modes 2..4
+    std::array<Rgb, 8> palette{};                     // colour index 1..7
+    std::array<Rgb, 8> modeColour{};                  // single colour of modes 2..4
     std::array<std::uint8_t, 3> brightness{6, 6, 6};  // LED 0 (all), 1, 2
     int calls = 0;
 };

@@ -33,7 +33,8 @@ void describeLighting(std::ostringstream& out, const char* name, const LightingS
     for (std::size_t mode = 2; mode <= 4; ++mode) {
         out << " " << colour(light.modeColour[mode]);
     }
-    out << "\n" << name << ".brightness = " << int(light.brightness[0]) << " " << int(light.brightness[1]) << " "
+    out << "\n"
+        << name << ".brightness = " << int(light.brightness[0]) << " " << int(light.brightness[1]) << " "
         << int(light.brightness[2]) << "\n";
 }
 

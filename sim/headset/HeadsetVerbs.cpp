@@ -76,7 +76,8 @@ VerbResult setMemory(EmulatedHeadset& headset, const std::vector<std::string>& w
         if (*where >= kRegisterCount) {
             return wrong("no such register");
         }
-        headset.change([&](HeadsetChip& chip) { chip.registers[*where] = static_cast<std::uint8_t>(*value); });
+        headset.change(
+            [&](HeadsetChip& chip) { chip.registers[*where] = static_cast<std::uint8_t>(*value); });
         return ok();
     }
     if (!bus || (*bus != kEepromBusMain && *bus != kEepromBusEqualizer) || *where >= kEepromSize) {
@@ -126,7 +127,8 @@ VerbResult runHeadsetVerb(EmulatedHeadset& headset, Machine& machine, std::strin
         return setMemory(headset, w);
     }
     if (verb == "mic" && w.size() == 2 && (w[1] == "silence" || w[1] == "noise")) {
-        headset.captureEndpoint().setLevelSource(w[1] == "noise" ? audio::LevelSource(noise) : audio::LevelSource());
+        headset.captureEndpoint().setLevelSource(w[1] == "noise" ? audio::LevelSource(noise)
+                                                                 : audio::LevelSource());
         return ok();
     }
     if (verb == "dump" && w.size() == 1) {

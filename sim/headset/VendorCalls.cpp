@@ -34,18 +34,35 @@ ChipAnswer refused(std::string what) {
 // Bytes each call needs after the call byte.
 std::size_t argumentCount(std::uint8_t call) {
     switch (call) {
-        case AudioCommand: return kCommandPacketLength;
-        case SetEqOnOff: case Set3DOnOff: case SetSurroundOnOff: case ScanButtons: case GetGpio: return 1;
-        case SetSurroundScalar: return 4;
-        case SetSurround: return 68;
-        case SetEncParameters: return 16;
-        case SetGpioModes: return 1 + kLineCount;
-        case SetGpioMode: return 2;
-        case RgbMode: return 5 + 4;
-        case RgbColour: case RgbSingleColour: return 7 + 4;
-        case RgbStep: return 3 + 4;
-        case RgbBrightness: return 4 + 4;
-        default: return 0;
+        case AudioCommand:
+            return kCommandPacketLength;
+        case SetEqOnOff:
+        case Set3DOnOff:
+        case SetSurroundOnOff:
+        case ScanButtons:
+        case GetGpio:
+            return 1;
+        case SetSurroundScalar:
+            return 4;
+        case SetSurround:
+            return 68;
+        case SetEncParameters:
+            return 16;
+        case SetGpioModes:
+            return 1 + kLineCount;
+        case SetGpioMode:
+            return 2;
+        case RgbMode:
+            return 5 + 4;
+        case RgbColour:
+        case RgbSingleColour:
+            return 7 + 4;
+        case RgbStep:
+            return 3 + 4;
+        case RgbBrightness:
+            return 4 + 4;
+        default:
+            return 0;
     }
 }
 
@@ -66,14 +83,36 @@ ChipAnswer VendorCalls::set(std::span<const std::uint8_t> report, std::vector<st
     std::span<std::uint8_t> reply = std::span(answer).subspan(kAnswer);
     ChipAnswer result;
     switch (call) {
-        case AudioCommand: result = audioCommand(args.first(kCommandPacketLength), reply); break;
-        case Attach: result = done("attach"); break;
-        case ConfigEq: chip_.equalizerConfigured = true; result = done("config equalizer"); break;
-        case SetEqOnOff: chip_.equalizerOn = args[0] != 0; result = done("equalizer " + std::to_string(args[0])); break;
-        case IsEqEnabled: reply[0] = chip_.equalizerOn; result = done("equalizer state"); break;
-        case Config3D: chip_.threeDConfigured = true; result = done("config 3D"); break;
-        case Set3DOnOff: chip_.threeDOn = args[0] != 0; result = done("3D " + std::to_string(args[0])); break;
-        case Is3DEnabled: reply[0] = chip_.threeDOn; result = done("3D state"); break;
+        case AudioCommand:
+            result = audioCommand(args.first(kCommandPacketLength), reply);
+            break;
+        case Attach:
+            result = done("attach");
+            break;
+        case ConfigEq:
+            chip_.equalizerConfigured = true;
+            result = done("config equalizer");
+            break;
+        case SetEqOnOff:
+            chip_.equalizerOn = args[0] != 0;
+            result = done("equalizer " + std::to_string(args[0]));
+            break;
+        case IsEqEnabled:
+            reply[0] = chip_.equalizerOn;
+            result = done("equalizer state");
+            break;
+        case Config3D:
+            chip_.threeDConfigured = true;
+            result = done("config 3D");
+            break;
+        case Set3DOnOff:
+            chip_.threeDOn = args[0] != 0;
+            result = done("3D " + std::to_string(args[0]));
+            break;
+        case Is3DEnabled:
+            reply[0] = chip_.threeDOn;
+            result = done("3D state");
+            break;
         case SetSurroundOnOff:
             chip_.surroundOn = args[0] != 0;
             result = done("surround " + std::to_string(args[0]));
@@ -84,17 +123,33 @@ ChipAnswer VendorCalls::set(std::span<const std::uint8_t> report, std::vector<st
             result = done("surround scalar");
             break;
         }
-        case SetSurround: std::copy_n(args.begin(), 68, chip_.surroundBlock.begin()); result = done("surround block"); break;
+        case SetSurround:
+            std::copy_n(args.begin(), 68, chip_.surroundBlock.begin());
+            result = done("surround block");
+            break;
         case SetEncParameters:
             std::copy_n(args.begin(), 16, chip_.noiseCancellationParameters.begin());
             result = done("noise cancellation parameters");
             break;
-        case ScanButtons: chip_.buttonScan = args[0] != 0; result = done("button scan " + std::to_string(args[0])); break;
-        case SetGpioModes: case SetGpioMode: case GetGpio: result = gpio(call, args, reply); break;
-        case RgbMode: case RgbColour: case RgbSingleColour: case RgbStep: case RgbBrightness:
+        case ScanButtons:
+            chip_.buttonScan = args[0] != 0;
+            result = done("button scan " + std::to_string(args[0]));
+            break;
+        case SetGpioModes:
+        case SetGpioMode:
+        case GetGpio:
+            result = gpio(call, args, reply);
+            break;
+        case RgbMode:
+        case RgbColour:
+        case RgbSingleColour:
+        case RgbStep:
+        case RgbBrightness:
             result = lighting(call, args);
             break;
-        default: result = refused("unknown vendor call " + std::to_string(call)); break;
+        default:
+            result = refused("unknown vendor call " + std::to_string(call));
+            break;
     }
     answer[kStatus] = result.accepted ? 0 : 1;
     return result;
@@ -123,7 +178,8 @@ ChipAnswer VendorCalls::noiseCancellation(std::uint8_t sub, Arguments packet, st
         return done(chip_.noiseCancellationOn ? " on" : " off");
     }
     if (sub == 8) {
-        std::copy(chip_.noiseCancellationState.begin(), chip_.noiseCancellationState.end(), reply.begin() + 2);
+        std::copy(chip_.noiseCancellationState.begin(), chip_.noiseCancellationState.end(),
+                  reply.begin() + 2);
         std::copy(chip_.noiseCancellationParameters.begin(), chip_.noiseCancellationParameters.end(),
                   reply.begin() + 134);
         return done(" read");
@@ -177,7 +233,8 @@ ChipAnswer VendorCalls::lighting(std::uint8_t call, Arguments args) {
             light.mode = args[3];
             light.speed = args[4];
             light.wait = le32(args, 5);
-            return done(family + " mode " + std::to_string(light.mode) + " speed " + std::to_string(light.speed));
+            return done(family + " mode " + std::to_string(light.mode) + " speed " +
+                        std::to_string(light.speed));
         case RgbColour:
             if (args[3] < 1 || args[3] > 7) {
                 return refused(family + " colour index " + std::to_string(args[3]));

@@ -9,7 +9,8 @@ AudioCommandPacket::AudioCommandPacket(std::uint8_t group, std::uint8_t subComma
     m_bytes[1] = subCommand;
 }
 
-AudioCommandPacket AudioCommandPacket::WithValue(std::uint8_t group, std::uint8_t subCommand, std::uint32_t value) {
+AudioCommandPacket AudioCommandPacket::WithValue(std::uint8_t group, std::uint8_t subCommand,
+                                                 std::uint32_t value) {
     AudioCommandPacket packet(group, subCommand);
     for (std::size_t i = 0; i < 4; ++i) {
         packet.m_bytes[2 + i] = static_cast<std::uint8_t>(value >> (8 * i));

@@ -52,11 +52,11 @@ int Open_DLLQ9_Sonvair16xx(AudioSdk& sdk, const std::string& programFolder, cons
     }
     sdk.m_hLibrary = library;
     int place = 0;
-#define AUDIO_SDK_BIND(name, ...)                                      \
-    ++place;                                                           \
-    if (!Bind(library, #name, sdk.fn##name)) {                         \
-        core::debugOutput("***** " #name " *****\n");                  \
-        return place + 1;                                              \
+#define AUDIO_SDK_BIND(name, ...)                     \
+    ++place;                                          \
+    if (!Bind(library, #name, sdk.fn##name)) {        \
+        core::debugOutput("***** " #name " *****\n"); \
+        return place + 1;                             \
     }
     AUDIO_SDK_ENTRY_POINTS(AUDIO_SDK_BIND)
 #undef AUDIO_SDK_BIND

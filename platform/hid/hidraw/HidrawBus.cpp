@@ -32,8 +32,8 @@ unsigned hexAttribute(udev_device* device, const char* name) {
 std::string usbHardwareId(udev_device* device) {
     const char* type = udev_device_get_devtype(device);
     bool isInterface = type && std::string_view(type) == "usb_interface";
-    udev_device* usb = isInterface ? udev_device_get_parent_with_subsystem_devtype(device, "usb", "usb_device")
-                                   : device;
+    udev_device* usb =
+        isInterface ? udev_device_get_parent_with_subsystem_devtype(device, "usb", "usb_device") : device;
     if (!usb || !udev_device_get_sysattr_value(usb, "idVendor")) {
         return {};
     }
@@ -104,7 +104,8 @@ std::vector<std::string> HidrawBus::hardwareIds() {
         udev_enumerate_scan_devices(enumeration) >= 0) {
         udev_list_entry* entry = nullptr;
         udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumeration)) {
-            if (udev_device* device = udev_device_new_from_syspath(context, udev_list_entry_get_name(entry))) {
+            if (udev_device* device =
+                    udev_device_new_from_syspath(context, udev_list_entry_get_name(entry))) {
                 if (std::string id = usbHardwareId(device); !id.empty()) {
                     ids.push_back(std::move(id));
                 }

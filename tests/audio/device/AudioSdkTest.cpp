@@ -147,8 +147,8 @@ struct Reports {
 };
 Reports reports;
 
-std::int32_t OnButtons(std::uint32_t vendorId, std::uint32_t productId, const std::uint8_t* data, std::uint32_t,
-                       std::uint32_t) {
+std::int32_t OnButtons(std::uint32_t vendorId, std::uint32_t productId, const std::uint8_t* data,
+                       std::uint32_t, std::uint32_t) {
     std::lock_guard lock(reports.mutex);
     reports.vendorId = vendorId;
     reports.productId = productId;
@@ -163,7 +163,8 @@ TEST_F(AudioSdkTest, ButtonScanHandsEachReportToTheCallbackUntilStopped) {
     headset->pressButton(9);
     {
         std::unique_lock lock(reports.mutex);
-        ASSERT_TRUE(reports.arrived.wait_for(lock, std::chrono::seconds(5), [] { return reports.seen.size() == 2; }));
+        ASSERT_TRUE(
+            reports.arrived.wait_for(lock, std::chrono::seconds(5), [] { return reports.seen.size() == 2; }));
         EXPECT_EQ(reports.seen[0], (std::vector<std::uint8_t>{0x00, 0x31, 0xFB, 0x03, 0x00}));
         EXPECT_EQ(reports.seen[1], (std::vector<std::uint8_t>{0x00, 0x31, 0xFB, 0x01, 0x00}));
         EXPECT_EQ(reports.vendorId, 0x0C76u);

@@ -20,15 +20,21 @@ TEST(CDeviceIdMgrTest, LoadResultsAndTheAcceptancePass) {
         {"no file", nullptr, 1, {}},
         {"no section", "[Version]\r\nDefaultIni=1\r\n", 2, {}},
         {"no keys", "[USB_VID_PID]\r\n; none yet\r\n[Next]\r\nk=v\r\n", 3, {}},
-        {"two patterns, trimmed", "[USB_VID_PID]\r\nfirst=  USB\\VID_0C76&PID_16XX&REV_0100&MI_00  \r\n"
-                                  "second=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
-         0, {a, b}},
-        {"an empty entry ends the pass", "[USB_VID_PID]\r\nfirst=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n"
-                                         "blank=   \r\nlast=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
-         4, {a}},
-        {"a repeated key name counts twice", "[USB_VID_PID]\r\nid=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n"
-                                             "id=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
-         0, {a, b}},
+        {"two patterns, trimmed",
+         "[USB_VID_PID]\r\nfirst=  USB\\VID_0C76&PID_16XX&REV_0100&MI_00  \r\n"
+         "second=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
+         0,
+         {a, b}},
+        {"an empty entry ends the pass",
+         "[USB_VID_PID]\r\nfirst=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n"
+         "blank=   \r\nlast=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
+         4,
+         {a}},
+        {"a repeated key name counts twice",
+         "[USB_VID_PID]\r\nid=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n"
+         "id=USB\\VID_0C76&PID_17XX&REV_0100&MI_00\r\n",
+         0,
+         {a, b}},
     };
     for (const Case& c : cases) {
         TempFolder folder;

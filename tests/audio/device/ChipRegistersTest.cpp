@@ -182,8 +182,8 @@ TEST_F(Switch3DTest, EachFailingStepHasItsOwnCodeAndSkipsTheEnd) {
         const char* fault;
         int result;
     };
-    for (Case c : {Case{"input", 2}, Case{"write 0x0100", 3}, Case{"select 0x01CD", 4}, Case{"write 0x01CE", 7},
-                   Case{"end of exchange", 8}}) {
+    for (Case c : {Case{"input", 2}, Case{"write 0x0100", 3}, Case{"select 0x01CD", 4},
+                   Case{"write 0x01CE", 7}, Case{"end of exchange", 8}}) {
         headset->log().clear();
         headset->failCommand(c.fault, 1);
         EXPECT_EQ(Switch3DProcessing(ids, true), c.result) << c.fault;

@@ -22,7 +22,8 @@ TEST(HardwareIdMatches, XStandsForAnyOneCharacterInEitherCase) {
              Case{"USB\\VID_0C76&PID_161F&REV_0100", kPattern.c_str(), false},
              Case{"USB\\VID_0C76&PID_161F&REV_0100&MI_000", kPattern.c_str(), false},
          }) {
-        EXPECT_EQ(HardwareIdMatches(c.hardwareId, c.identity), c.matches) << c.hardwareId << " ~ " << c.identity;
+        EXPECT_EQ(HardwareIdMatches(c.hardwareId, c.identity), c.matches)
+            << c.hardwareId << " ~ " << c.identity;
     }
 }
 
@@ -63,8 +64,9 @@ class DiscoveryTest : public HeadsetFixture {};
 
 TEST_F(DiscoveryTest, ThePluggedHeadsetIsFoundWithItsInterfaceDriverExtensionAndCaptureEndpoint) {
     auto mouse = std::make_shared<hid::SimulatedDevice>(
-        0x046D, 0xC52B, std::vector<std::uint8_t>{0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x03,
-                                                  0x81, 0x02, 0xC0});
+        0x046D, 0xC52B,
+        std::vector<std::uint8_t>{0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x03, 0x81, 0x02,
+                                  0xC0});
     machine.bus.plug(mouse);
     Plug();
 

@@ -11,7 +11,8 @@ class SdkFixture : public HeadsetFixture {
 protected:
     void SetUp() override {
         ASSERT_EQ(Open_DLLQ9_Sonvair16xx(sdk, core::executableFolder()), 0);
-        folder.write("AudioConfig.cfg", "[USB_VID_PID]\r\nvid_pid_1=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n");
+        folder.write("AudioConfig.cfg",
+                     "[USB_VID_PID]\r\nvid_pid_1=USB\\VID_0C76&PID_16XX&REV_0100&MI_00\r\n");
     }
     std::vector<std::string> Lines() const { return headset->log().lines(); }
 

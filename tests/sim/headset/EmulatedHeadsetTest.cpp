@@ -19,7 +19,8 @@ protected:
         auto interfaces = machine.bus.enumerate();
         return interfaces.empty() ? nullptr : machine.bus.open(interfaces[0].path);
     }
-    static std::vector<std::uint8_t> Report(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3, std::uint8_t b4) {
+    static std::vector<std::uint8_t> Report(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3,
+                                            std::uint8_t b4) {
         std::vector<std::uint8_t> report(33, 0);
         report[1] = b1;
         report[2] = b2;
@@ -94,8 +95,9 @@ TEST_F(EmulatedHeadsetTest, ARefusedCommandChangesNothingAndIsLoggedWithItsTime)
     EXPECT_FALSE(device->write(Report(0x60, 0x84, 0x01, 0x20)));
     EXPECT_FALSE(device->write(Report(0x60, 0x84, 0x01, 0x20)));
     EXPECT_TRUE(device->write(Report(0x60, 0x84, 0x01, 0x20)));
-    EXPECT_EQ(headset->log().lines(), (std::vector<std::string>{"select 0x0100", "!write 0x0100 = 0x84",
-                                                                "!write 0x0100 = 0x84", "write 0x0100 = 0x84"}));
+    EXPECT_EQ(headset->log().lines(),
+              (std::vector<std::string>{"select 0x0100", "!write 0x0100 = 0x84", "!write 0x0100 = 0x84",
+                                        "write 0x0100 = 0x84"}));
     auto entries = headset->log().entries();
     EXPECT_EQ(entries[1].time - entries[0].time, core::Duration(15ms));
     EXPECT_EQ(headset->chip().registers[256], 0x84);
@@ -151,8 +153,9 @@ TEST_F(EmulatedHeadsetTest, TheDumpShowsTheStateByName) {
 namespace {
 
 TEST_F(EmulatedHeadsetTest, ScenarioLinesDriveTheHeadset) {
-    for (const char* line : {"plug", "press 3", "line 9 0", "register 461 = 0xAA", "eeprom 0x51 7 = 0",
-                             "fail 2 audio command 4/0", "driver extension off", "mic noise", "unplug after 5"}) {
+    for (const char* line :
+         {"plug", "press 3", "line 9 0", "register 461 = 0xAA", "eeprom 0x51 7 = 0",
+          "fail 2 audio command 4/0", "driver extension off", "mic noise", "unplug after 5"}) {
         sim::VerbResult result = sim::runHeadsetVerb(*headset, machine, line);
         EXPECT_TRUE(result.done) << line << ": " << result.text;
     }
@@ -163,12 +166,13 @@ TEST_F(EmulatedHeadsetTest, ScenarioLinesDriveTheHeadset) {
     EXPECT_EQ(chip.eeprom[1][7], 0x00);
     EXPECT_FALSE(machine.drivers.published(headset->driverExtensionPath()));
     EXPECT_NE(headset->captureEndpoint().sample(1), headset->captureEndpoint().sample(2));
-    EXPECT_NE(sim::runHeadsetVerb(*headset, machine, "dump").text.find("register 461 = 0xAA"), std::string::npos);
+    EXPECT_NE(sim::runHeadsetVerb(*headset, machine, "dump").text.find("register 461 = 0xAA"),
+              std::string::npos);
     EXPECT_TRUE(sim::runHeadsetVerb(*headset, machine, "unplug").done);
     EXPECT_FALSE(headset->plugged());
 
-    for (const char* line : {"press 10", "line 1 2", "register 1024 = 1", "eeprom 0x52 0 = 1", "fail x audio",
-                             "wiggle", ""}) {
+    for (const char* line :
+         {"press 10", "line 1 2", "register 1024 = 1", "eeprom 0x52 0 = 1", "fail x audio", "wiggle", ""}) {
         EXPECT_FALSE(sim::runHeadsetVerb(*headset, machine, line).done) << line;
     }
 }
