@@ -81,78 +81,81 @@ ChipAnswer VendorCalls::set(std::span<const std::uint8_t> report, std::vector<st
     }
     Arguments args = report.subspan(kArguments);
     std::span<std::uint8_t> reply = std::span(answer).subspan(kAnswer);
-    ChipAnswer result;
+    ChipAnswer result = dispatch(call, args, reply);
+    answer[kStatus] = result.accepted ? 0 : 1;
+    return result;
+}
+
+ChipAnswer VendorCalls::dispatch(std::uint8_t call, Arguments args, std::span<std::uint8_t> reply) {
     switch (call) {
         case AudioCommand:
-            result = audioCommand(args.first(kCommandPacketLength), reply);
-            break;
-        case Attach:
-            result = done("attach");
-            break;
-        case ConfigEq:
-            chip_.equalizerConfigured = true;
-            result = done("config equalizer");
-            break;
-        case SetEqOnOff:
-            chip_.equalizerOn = args[0] != 0;
-            result = done("equalizer " + std::to_string(args[0]));
-            break;
-        case IsEqEnabled:
-            reply[0] = chip_.equalizerOn;
-            result = done("equalizer state");
-            break;
-        case Config3D:
-            chip_.threeDConfigured = true;
-            result = done("config 3D");
-            break;
-        case Set3DOnOff:
-            chip_.threeDOn = args[0] != 0;
-            result = done("3D " + std::to_string(args[0]));
-            break;
-        case Is3DEnabled:
-            reply[0] = chip_.threeDOn;
-            result = done("3D state");
-            break;
-        case SetSurroundOnOff:
-            chip_.surroundOn = args[0] != 0;
-            result = done("surround " + std::to_string(args[0]));
-            break;
-        case SetSurroundScalar: {
-            std::uint32_t bits = le32(args, 0);
-            std::memcpy(&chip_.surroundScalar, &bits, sizeof bits);
-            result = done("surround scalar");
-            break;
-        }
+            return audioCommand(args.first(kCommandPacketLength), reply);
+        case SetSurroundScalar:
         case SetSurround:
-            std::copy_n(args.begin(), 68, chip_.surroundBlock.begin());
-            result = done("surround block");
-            break;
         case SetEncParameters:
-            std::copy_n(args.begin(), 16, chip_.noiseCancellationParameters.begin());
-            result = done("noise cancellation parameters");
-            break;
-        case ScanButtons:
-            chip_.buttonScan = args[0] != 0;
-            result = done("button scan " + std::to_string(args[0]));
-            break;
+            return block(call, args);
         case SetGpioModes:
         case SetGpioMode:
         case GetGpio:
-            result = gpio(call, args, reply);
-            break;
+            return gpio(call, args, reply);
         case RgbMode:
         case RgbColour:
         case RgbSingleColour:
         case RgbStep:
         case RgbBrightness:
-            result = lighting(call, args);
-            break;
+            return lighting(call, args);
         default:
-            result = refused("unknown vendor call " + std::to_string(call));
-            break;
+            return onOff(call, args, reply);
     }
-    answer[kStatus] = result.accepted ? 0 : 1;
-    return result;
+}
+
+// The calls that switch something or read a switch back.
+ChipAnswer VendorCalls::onOff(std::uint8_t call, Arguments args, std::span<std::uint8_t> reply) {
+    auto set = [&](bool& state, const char* name) {
+        state = args[0] != 0;
+        return done(name + std::string(" ") + std::to_string(args[0]));
+    };
+    switch (call) {
+        case Attach:
+            return done("attach");
+        case ConfigEq:
+            chip_.equalizerConfigured = true;
+            return done("config equalizer");
+        case SetEqOnOff:
+            return set(chip_.equalizerOn, "equalizer");
+        case IsEqEnabled:
+            reply[0] = chip_.equalizerOn;
+            return done("equalizer state");
+        case Config3D:
+            chip_.threeDConfigured = true;
+            return done("config 3D");
+        case Set3DOnOff:
+            return set(chip_.threeDOn, "3D");
+        case Is3DEnabled:
+            reply[0] = chip_.threeDOn;
+            return done("3D state");
+        case SetSurroundOnOff:
+            return set(chip_.surroundOn, "surround");
+        case ScanButtons:
+            return set(chip_.buttonScan, "button scan");
+        default:
+            return refused("unknown vendor call " + std::to_string(call));
+    }
+}
+
+ChipAnswer VendorCalls::block(std::uint8_t call, Arguments args) {
+    if (call == SetSurroundScalar) {
+        std::uint32_t bits = le32(args, 0);
+        std::memcpy(&chip_.surroundScalar, &bits, sizeof bits);
+        return done("surround scalar");
+    }
+    if (call == SetSurround) {
+        std::copy_n(args.begin(), chip_.surroundBlock.size(), chip_.surroundBlock.begin());
+        return done("surround block");
+    }
+    std::copy_n(args.begin(), chip_.noiseCancellationParameters.size(),
+                chip_.noiseCancellationParameters.begin());
+    return done("noise cancellation parameters");
 }
 
 ChipAnswer VendorCalls::audioCommand(Arguments packet, std::span<std::uint8_t> reply) {

@@ -21,6 +21,9 @@ public:
 
 private:
     using Arguments = std::span<const std::uint8_t>;
+    ChipAnswer dispatch(std::uint8_t call, Arguments args, std::span<std::uint8_t> reply);
+    ChipAnswer onOff(std::uint8_t call, Arguments args, std::span<std::uint8_t> reply);
+    ChipAnswer block(std::uint8_t call, Arguments args);
     ChipAnswer audioCommand(Arguments packet, std::span<std::uint8_t> reply);
     ChipAnswer noiseCancellation(std::uint8_t sub, Arguments packet, std::span<std::uint8_t> reply);
     ChipAnswer voiceEffect(std::uint8_t sub, Arguments packet);
