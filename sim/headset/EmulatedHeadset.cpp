@@ -35,6 +35,10 @@ EmulatedHeadset::EmulatedHeadset(HeadsetModel model)
       endpoint_(std::make_shared<audio::SimCaptureEndpoint>("Microphone (" + model_.captureName + ")")),
       chip_(factoryChip()) {
     setHardwareId(model_.hardwareId);
+    // The endpoint may outlive the headset in a caller's hands, so it keeps the log alive itself.
+    endpoint_->setObserver([log = log_](const std::string& what, bool accepted) {
+        log->add({core::systemClock().now(), HeadsetEvent::Capture, {}, accepted, "microphone " + what});
+    });
 }
 
 std::string EmulatedHeadset::driverExtensionPath() const {
@@ -192,7 +196,7 @@ bool EmulatedHeadset::consumeFault(const std::string& what) {
 
 void EmulatedHeadset::record(HeadsetEvent event, std::span<const std::uint8_t> bytes, bool accepted,
                              std::string what) {
-    log_.add({core::systemClock().now(), event, {bytes.begin(), bytes.end()}, accepted, std::move(what)});
+    log_->add({core::systemClock().now(), event, {bytes.begin(), bytes.end()}, accepted, std::move(what)});
 }
 
 bool EmulatedHeadset::onWrite(std::size_t, std::span<const std::uint8_t> report) {

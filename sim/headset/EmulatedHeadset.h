@@ -71,7 +71,7 @@ public:
     void unplugAfter(int calls);
     void setDriverExtension(bool present);
 
-    HeadsetLog& log() { return log_; }
+    HeadsetLog& log() { return *log_; }
     // The state in lines of text, for tests and the scenario runner.
     std::string dump() const;
 
@@ -94,7 +94,7 @@ private:
 
     HeadsetModel model_;
     std::shared_ptr<audio::SimCaptureEndpoint> endpoint_;
-    HeadsetLog log_;
+    std::shared_ptr<HeadsetLog> log_ = std::make_shared<HeadsetLog>();  // shared with the endpoint
 
     mutable std::mutex mutex_;
     HeadsetChip chip_;

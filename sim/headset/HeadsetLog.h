@@ -18,6 +18,7 @@ enum class HeadsetEvent {
     GetFeature,  // its answer fetched
     Input,       // an input report the headset sent on its own (buttons)
     Control,     // a driver extension control; bytes = code (4, little-endian) then input
+    Capture,     // a call on the microphone's capture endpoint ("mute 1", "volume steps"...)
 };
 
 // One thing the headset saw, with its time on the programs' clock: the bytes

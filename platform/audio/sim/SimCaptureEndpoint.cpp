@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace audio {
 
@@ -24,62 +25,104 @@ std::uint8_t SimCaptureEndpoint::sample(std::uint64_t index) const {
     return source_ ? source_(index) : 128;
 }
 
+void SimCaptureEndpoint::setObserver(Observer observer) {
+    std::lock_guard lock(mutex_);
+    observer_ = std::move(observer);
+}
+
+void SimCaptureEndpoint::tell(const std::string& what, bool accepted) {
+    Observer observer;
+    {
+        std::lock_guard lock(mutex_);
+        observer = observer_;
+    }
+    if (observer) {
+        observer(what, accepted);
+    }
+}
+
 std::string SimCaptureEndpoint::friendlyName() const {
     std::lock_guard lock(mutex_);
     return state_.friendlyName;
 }
 
 std::optional<VolumeSteps> SimCaptureEndpoint::volumeSteps() {
-    std::lock_guard lock(mutex_);
-    if (!present_) {
-        return std::nullopt;
+    std::optional<VolumeSteps> steps;
+    {
+        std::lock_guard lock(mutex_);
+        if (present_) {
+            steps = VolumeSteps{state_.currentStep, state_.stepCount};
+        }
     }
-    return VolumeSteps{state_.currentStep, state_.stepCount};
+    tell("volume steps", steps.has_value());
+    return steps;
 }
 
 bool SimCaptureEndpoint::setMasterVolumeScalar(float level) {
-    std::lock_guard lock(mutex_);
-    if (!present_ || !(level >= 0.0f && level <= 1.0f)) {
-        return false;
+    bool taken = false;
+    {
+        std::lock_guard lock(mutex_);
+        taken = present_ && level >= 0.0f && level <= 1.0f;
+        if (taken) {
+            state_.scalar = level;
+            state_.currentStep =
+                static_cast<unsigned>(std::lround(level * static_cast<float>(state_.stepCount - 1)));
+        }
     }
-    state_.scalar = level;
-    state_.currentStep = static_cast<unsigned>(std::lround(level * static_cast<float>(state_.stepCount - 1)));
-    return true;
+    tell("volume " + std::to_string(level), taken);
+    return taken;
 }
 
 std::optional<bool> SimCaptureEndpoint::mute() {
-    std::lock_guard lock(mutex_);
-    return present_ ? std::optional<bool>(state_.mute) : std::nullopt;
+    std::optional<bool> mute;
+    {
+        std::lock_guard lock(mutex_);
+        if (present_) {
+            mute = state_.mute;
+        }
+    }
+    tell("read mute", mute.has_value());
+    return mute;
 }
 
 bool SimCaptureEndpoint::setMute(bool on) {
-    std::lock_guard lock(mutex_);
-    if (!present_) {
-        return false;
+    bool taken = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (present_ && state_.muteRefusals > 0) {
+            --state_.muteRefusals;
+        } else if (present_) {
+            state_.mute = on;
+            taken = true;
+        }
     }
-    if (state_.muteRefusals > 0) {
-        --state_.muteRefusals;
-        return false;
-    }
-    state_.mute = on;
-    return true;
+    tell(on ? "mute 1" : "mute 0", taken);
+    return taken;
 }
 
 std::optional<bool> SimCaptureEndpoint::automaticGain() {
-    std::lock_guard lock(mutex_);
-    if (!present_ || !state_.hasAutomaticGain) {
-        return std::nullopt;
+    std::optional<bool> gain;
+    {
+        std::lock_guard lock(mutex_);
+        if (present_ && state_.hasAutomaticGain) {
+            gain = state_.automaticGain;
+        }
     }
-    return state_.automaticGain;
+    tell("read automatic gain", gain.has_value());
+    return gain;
 }
 
 bool SimCaptureEndpoint::setAutomaticGain(bool on) {
-    std::lock_guard lock(mutex_);
-    if (!present_ || !state_.hasAutomaticGain) {
-        return false;
+    bool taken = false;
+    {
+        std::lock_guard lock(mutex_);
+        taken = present_ && state_.hasAutomaticGain;
+        if (taken) {
+            state_.automaticGain = on;
+        }
     }
-    state_.automaticGain = on;
-    return true;
+    tell(on ? "automatic gain 1" : "automatic gain 0", taken);
+    return taken;
 }
 
 }  // namespace audio

@@ -38,6 +38,9 @@ public:
     std::uint8_t sample(std::uint64_t index) const;
     // A removed endpoint refuses every call, as a released device does.
     void setPresent(bool present) { present_ = present; }
+    // Told of every control call: what it was ("mute 1", "volume steps") and whether it was taken.
+    using Observer = std::function<void(const std::string& what, bool accepted)>;
+    void setObserver(Observer observer);
 
     std::string friendlyName() const override;
     std::optional<VolumeSteps> volumeSteps() override;
@@ -48,8 +51,11 @@ public:
     bool setAutomaticGain(bool on) override;
 
 private:
+    void tell(const std::string& what, bool accepted);
+
     mutable std::mutex mutex_;
     CaptureState state_;
+    Observer observer_;
     LevelSource source_;
     std::atomic<bool> present_{true};
 };

@@ -133,6 +133,24 @@ TEST_F(EmulatedHeadsetTest, ButtonReportsGoOutOnlyWhileScanningRuns) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "button report FF 03"), 1);
 }
 
+TEST_F(EmulatedHeadsetTest, MicrophoneCallsAreLoggedToo) {
+    headset->plugInto(machine);
+    headset->captureEndpoint().change([](audio::CaptureState& state) { state.muteRefusals = 1; });
+    auto endpoints = machine.audio.activeCaptureEndpoints();
+    ASSERT_TRUE(endpoints && endpoints->size() == 1);
+    auto& endpoint = *endpoints->front();
+    EXPECT_FALSE(endpoint.setMute(true));
+    EXPECT_TRUE(endpoint.setMute(true));
+    EXPECT_TRUE(endpoint.setMasterVolumeScalar(0.5f));
+    EXPECT_EQ(endpoint.volumeSteps()->current, 32u);
+    headset->unplug();
+    EXPECT_FALSE(endpoint.setAutomaticGain(true));
+    EXPECT_EQ(headset->log().lines(),
+              (std::vector<std::string>{"plug", "!microphone mute 1", "microphone mute 1",
+                                        "microphone volume 0.500000", "microphone volume steps", "unplug",
+                                        "!microphone automatic gain 1"}));
+}
+
 TEST_F(EmulatedHeadsetTest, TheDumpShowsTheStateByName) {
     headset->change([](sim::HeadsetChip& chip) {
         chip.registers[461] = 0x5F;
