@@ -28,6 +28,7 @@ struct WindowRecord {
     bool maximized = false;
     bool topmost = false;
     bool toolWindow = false;
+    bool activates = true;  // false: never becomes the active window
     int alpha = 255;
     Region shape;  // empty: the whole rectangle
     Cursor cursor = Cursor::arrow;

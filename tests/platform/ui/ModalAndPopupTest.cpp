@@ -120,6 +120,25 @@ TEST_F(ModalTest, ClickOnTheOwnerTakesActivationFromItsPopup) {
     EXPECT_TRUE(driver.record(popup).toolWindow);
 }
 
+// A notice on the screen: shown, brought up and clicked, it leaves the active window alone.
+TEST_F(ModalTest, WindowThatDoesNotActivateNeverTakesTheActivation) {
+    driver.activate(main);
+    RecordingWindow notice;
+    ASSERT_TRUE(notice.create({.rect = rectAt(400, 300, 100, 40),
+                               .visible = true,
+                               .topmost = true,
+                               .toolWindow = true,
+                               .activate = false}));
+    notice.bringToFront();
+    driver.click(notice, {10, 10});
+
+    EXPECT_TRUE(main.isActive());
+    EXPECT_TRUE(notice.entries(WM_NCACTIVATE).empty());
+    EXPECT_EQ(notice.entries(WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_FALSE(driver.record(notice).activates);
+    EXPECT_TRUE(driver.record(notice).visible);
+}
+
 TEST_F(ModalTest, ShapeAndAlphaAreRecordedAndInputOutsideTheShapeMissesTheWindow) {
     Region shape(rectAt(0, 0, 300, 100));
     shape.unite(rectAt(0, 100, 50, 100));
