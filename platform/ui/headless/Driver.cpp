@@ -164,6 +164,13 @@ void Driver::activate(Window& window) {
     runUntilIdle();
 }
 
+void Driver::focusAway() {
+    if (Window* active = dispatcher().input().active()) {
+        dispatcher().input().deactivated(*active);
+    }
+    runUntilIdle();
+}
+
 void Driver::advance(std::chrono::milliseconds duration) {
     const auto target = clock_.now() + duration;
     for (;;) {

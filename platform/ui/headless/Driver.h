@@ -76,6 +76,8 @@ public:
     void keyUp(Window& window, int virtualKey);
     void typeText(const std::string& text);  // into the focused edit control
     void activate(Window& window);
+    // Another program's window takes the focus: none of ours is active.
+    void focusAway();
 
     // Moves the virtual time on, firing timers and hovers at their moments.
     void advance(std::chrono::milliseconds duration);
