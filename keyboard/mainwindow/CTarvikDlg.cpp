@@ -54,7 +54,7 @@ int PageOfTab(ui::UINT id) {
 }  // namespace
 
 CTarvikDlg::CTarvikDlg(hid::Bus& bus)
-    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME")),
+    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME", "quelda-keyboard")),
       m_data(m_programFolder),
       m_link(*this, bus),
       m_protocol(m_link, m_data.model, *this, m_pendingWrites) {
