@@ -13,6 +13,9 @@ void CTarvikDlg::OnStatusMessage(std::uint32_t code) {
 
 // The timer keeps its beat when a new text comes: only the count starts over.
 void CTarvikDlg::ShowStatus(const std::string& text) {
+    if (m_osdWindow && !m_osdWindow->exists()) {
+        DeleteOsd();  // closed by the desktop: the next text opens a new one
+    }
     if (!m_osdWindow) {
         auto display = std::make_unique<COSDDialog>();
         if (!display->Open()) {
