@@ -340,8 +340,8 @@ bool ScenarioRunner::Tray(const ScenarioLine& line) {
 
 bool ScenarioRunner::Screenshot(const ScenarioLine& line) {
     const std::string what = line.words.size() > 1 ? line.words[1] : "main";
-    if (what != "main" && what != "osd") {
-        return Fail(line, "main or osd expected after the file");
+    if (what != "main" && what != "osd" && what != "screen") {
+        return Fail(line, "main, osd or screen expected after the file");
     }
     if (what == "osd" && window_->OsdWindow() == nullptr) {
         return Fail(line, "the on-screen display is not up");
@@ -354,6 +354,8 @@ bool ScenarioRunner::Screenshot(const ScenarioLine& line) {
     bool saved = false;
     if (what == "osd") {
         saved = driver_.saveSurface(*window_->OsdWindow(), path.string());
+    } else if (what == "screen") {
+        saved = driver_.desktop(ui::workArea()).savePng(path.string());
     } else if (OpenPopups(driver_).empty()) {
         saved = driver_.saveSurface(*window_, path.string());
     } else {

@@ -109,7 +109,8 @@ public:
     Image surface(const Window& window) const;
     bool saveSurface(const Window& window, const std::string& path) const;
     // What the screen shows in an area: every visible window's surface within
-    // its shape, bottom to top, over a dark grey desktop.
+    // its shape, bottom to top, over a dark grey desktop; layered windows are
+    // mixed with what lies below them by their alpha.
     Image desktop(const Rect& screenArea) const;
     std::vector<Window*> visibleWindows() const;  // bottom to top
     void setWorkArea(const Rect& area);

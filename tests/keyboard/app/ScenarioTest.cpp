@@ -286,6 +286,7 @@ status 1
 expect "osd text=\"Current Profile:1\" countdown=5 visible=1 rect=1620,984,300,56 alpha=128 topmost=1 tool=1 activates=0 active=0"
 expect "active=1"
 screenshot "shots/osd.png" osd
+screenshot "shots/screen.png" screen
 advance 3000
 expect "osd text=\"Current Profile:1\" countdown=2"
 status 2
@@ -298,6 +299,7 @@ expect "desktop shown=1 tray-icons=1"
 )");
     EXPECT_HELD(run);
     EXPECT_TRUE(folder.exists("shots/osd.png"));
+    EXPECT_TRUE(folder.exists("shots/screen.png"));
 }
 
 // Codes the keyboard has no text for neither open the display nor keep one up.

@@ -171,6 +171,11 @@ TEST_F(ModalTest, TheDesktopShowsShapedWindowsUnderTheirTopmostPopups) {
     EXPECT_EQ(desktop.pixel(10, 150), 0xFF404040u) << "outside the shape";
     EXPECT_EQ(desktop.pixel(270, 60), 0xFF0000FFu) << "the popup above its owner";
     EXPECT_EQ(desktop.pixel(270, 160), 0xFF404040u);
+
+    popup.setAlpha(128);
+    const Image mixed = driver.desktop(rectAt(0, 0, 400, 200));
+    EXPECT_EQ(mixed.pixel(270, 60), 0xFF7F0080u) << "half the popup, half the window below";
+    EXPECT_EQ(mixed.pixel(270, 120), 0xFF2020A0u) << "half the popup, half the desktop";
 }
 
 TEST_F(ModalTest, ShowHideMinimiseAreRecorded) {
