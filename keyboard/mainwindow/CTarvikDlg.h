@@ -110,7 +110,8 @@ private:
     void FillRecordLists();
     const ui::MemoryDC* PagePicture(int page);
     void ShowLightingCaptions(const ProfileRecord& record);
-    void OnDestroy();
+    void OnDestroy() override;
+    void OnLButtonDown(ui::UINT flags, ui::Point point) override;
     void OnStatusMessage(std::uint32_t code);
     void OnOsdTimer();
     void DeleteOsd();
