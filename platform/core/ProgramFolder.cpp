@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -16,6 +18,35 @@
 
 namespace core {
 
+namespace {
+
+std::mutex folderMutex;
+std::string chosenFolder;
+
+// The folder given with setProgramFolder, else the override variable's.
+std::optional<std::string> toldFolder(const char* overrideVariable) {
+    {
+        std::lock_guard lock(folderMutex);
+        if (!chosenFolder.empty()) {
+            return chosenFolder;
+        }
+    }
+    if (overrideVariable != nullptr) {
+        const char* value = std::getenv(overrideVariable);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void setProgramFolder(const std::string& folder) {
+    std::lock_guard lock(folderMutex);
+    chosenFolder = folder;
+}
+
 std::string executableFolder() {
     std::vector<char> buffer(4096);
     ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -26,21 +57,12 @@ std::string executableFolder() {
 }
 
 std::string programFolder(const char* overrideVariable) {
-    if (overrideVariable != nullptr) {
-        const char* value = std::getenv(overrideVariable);
-        if (value != nullptr && *value != '\0') {
-            return value;
-        }
-    }
-    return executableFolder();
+    return toldFolder(overrideVariable).value_or(executableFolder());
 }
 
 std::string programFolder(const char* overrideVariable, const std::string& installedName) {
-    if (overrideVariable != nullptr) {
-        const char* value = std::getenv(overrideVariable);
-        if (value != nullptr && *value != '\0') {
-            return value;
-        }
+    if (auto told = toldFolder(overrideVariable)) {
+        return *told;
     }
     return runsInstalled() ? userProgramFolder(installedName) : executableFolder();
 }
