@@ -5,9 +5,9 @@
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
-#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
+#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/toolkit/CStaticText.h"
 #include "platform/scenario/Runner.h"
 #include "platform/scenario/Values.h"
@@ -134,7 +134,8 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
                        return runner.fail(line, "a status code is needed");
                    }
                    // As the link's thread posts it.
-                   ui::PostMessage(window_->handle(), CTarvikDlg::kStatusMessage, static_cast<ui::WPARAM>(*code));
+                   ui::PostMessage(window_->handle(), CTarvikDlg::kStatusMessage,
+                                   static_cast<ui::WPARAM>(*code));
                    runner.driver().runUntilIdle();
                    return true;
                }});

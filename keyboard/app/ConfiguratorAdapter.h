@@ -28,7 +28,8 @@ public:
     std::string dump(const std::string& part, ui::Window* mainWindow) override;
     std::vector<std::string> windowNames() const override;
     ui::Window* namedWindow(const std::string& name, std::string& whyNot) override;
-    bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path) override;
+    bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                           const std::string& path) override;
     ui::UINT trayIconId() const override;
     void addVerbs(scenario::VerbTable& verbs) override;
 

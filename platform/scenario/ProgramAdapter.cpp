@@ -14,7 +14,8 @@ ui::Window* ProgramAdapter::namedWindow(const std::string& name, std::string& wh
     return nullptr;
 }
 
-bool ProgramAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path) {
+bool ProgramAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                                       const std::string& path) {
     return driver.saveSurface(window, path);
 }
 
