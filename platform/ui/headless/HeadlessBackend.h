@@ -55,6 +55,11 @@ private:
     std::set<std::uint64_t> answered_;
 };
 
+// The visible windows, bottom to top, and what the screen shows of them
+// (Driver::desktop, the layer's grabScreen).
+std::vector<Window*> visibleWindowsBottomToTop();
+Image composeDesktop(const Rect& screenArea);
+
 // The record kept for one window.
 class HeadlessWindow final : public detail::NativeWindow {
 public:
