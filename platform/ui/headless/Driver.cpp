@@ -76,7 +76,54 @@ std::size_t characterCount(const std::string& text) {
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+// A layered window's pixel over what lies below it, as the desktop's compositor mixes them.
+Argb blend(Argb top, Argb below, int alpha) {
+    if (alpha >= 255) {
+        return top | 0xFF000000u;
+    }
+    Argb mixed = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int channel = (static_cast<int>((top >> shift) & 0xFF) * alpha +
+                             static_cast<int>((below >> shift) & 0xFF) * (255 - alpha) + 127) /
+                            255;
+        mixed |= static_cast<Argb>(channel) << shift;
+    }
+    return mixed;
+}
+
 }  // namespace
+
+std::vector<Window*> visibleWindowsBottomToTop() {
+    std::vector<Window*> result;
+    for (Window* window : dispatcher().windows()) {
+        if (window->isVisible()) {
+            result.push_back(window);
+        }
+    }
+    std::stable_partition(result.begin(), result.end(), [](Window* w) { return !w->isTopmost(); });
+    return result;
+}
+
+Image composeDesktop(const Rect& screenArea) {
+    Image picture(std::max(0, screenArea.width()), std::max(0, screenArea.height()), 0xFF404040u);
+    for (const Window* window : visibleWindowsBottomToTop()) {
+        const Rect placed = window->windowRect();
+        const Rect shown = placed.intersected(screenArea);
+        const Image& surface = window->surface();
+        const Region& shape = window->shape();
+        for (int y = shown.top; y < shown.bottom; ++y) {
+            for (int x = shown.left; x < shown.right; ++x) {
+                const Point client{x - placed.left, y - placed.top};
+                if (shape.isEmpty() || shape.contains(client)) {
+                    const Point at{x - screenArea.left, y - screenArea.top};
+                    picture.setPixel(at.x, at.y, blend(surface.pixel(client.x, client.y),
+                                                       picture.pixel(at.x, at.y), window->alpha()));
+                }
+            }
+        }
+    }
+    return picture;
+}
 
 Driver::Driver() : session_(Backend::headless) {
     core::installClock(&clock_);
@@ -223,6 +270,14 @@ const std::vector<FileDialogOptions>& Driver::fileDialogs() const {
     return backend().shownFileDialogs;
 }
 
+void Driver::answerColorDialog(std::optional<COLORREF> color) {
+    backend().colorDialogAnswers.push_back(color);
+}
+
+const std::vector<ColorDialogOptions>& Driver::colorDialogs() const {
+    return backend().shownColorDialogs;
+}
+
 void Driver::answerPopupMenu(std::optional<UINT> command) {
     backend().popupMenuAnswers.push_back(command);
 }
@@ -265,59 +320,21 @@ bool Driver::saveSurface(const Window& window, const std::string& path) const {
     return window.surface().savePng(path);
 }
 
-namespace {
-
-// A layered window's pixel over what lies below it, as the desktop's compositor mixes them.
-Argb blend(Argb top, Argb below, int alpha) {
-    if (alpha >= 255) {
-        return top | 0xFF000000u;
-    }
-    Argb mixed = 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int channel = (static_cast<int>((top >> shift) & 0xFF) * alpha +
-                             static_cast<int>((below >> shift) & 0xFF) * (255 - alpha) + 127) /
-                            255;
-        mixed |= static_cast<Argb>(channel) << shift;
-    }
-    return mixed;
-}
-
-}  // namespace
 
 Image Driver::desktop(const Rect& screenArea) const {
-    Image picture(std::max(0, screenArea.width()), std::max(0, screenArea.height()), 0xFF404040u);
-    for (const Window* window : visibleWindows()) {
-        const Rect placed = window->windowRect();
-        const Rect shown = placed.intersected(screenArea);
-        const Image& surface = window->surface();
-        const Region& shape = window->shape();
-        for (int y = shown.top; y < shown.bottom; ++y) {
-            for (int x = shown.left; x < shown.right; ++x) {
-                const Point client{x - placed.left, y - placed.top};
-                if (shape.isEmpty() || shape.contains(client)) {
-                    const Point at{x - screenArea.left, y - screenArea.top};
-                    picture.setPixel(at.x, at.y, blend(surface.pixel(client.x, client.y),
-                                                       picture.pixel(at.x, at.y), window->alpha()));
-                }
-            }
-        }
-    }
-    return picture;
+    return composeDesktop(screenArea);
 }
 
 std::vector<Window*> Driver::visibleWindows() const {
-    std::vector<Window*> result;
-    for (Window* window : dispatcher().windows()) {
-        if (window->isVisible()) {
-            result.push_back(window);
-        }
-    }
-    std::stable_partition(result.begin(), result.end(), [](Window* w) { return !w->isTopmost(); });
-    return result;
+    return visibleWindowsBottomToTop();
 }
 
 void Driver::setWorkArea(const Rect& area) {
     backend().workArea_ = area;
+}
+
+void Driver::setScreenRect(const Rect& screen) {
+    backend().screenRect_ = screen;
 }
 
 }  // namespace ui::headless
