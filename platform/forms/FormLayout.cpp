@@ -242,6 +242,7 @@ private:
                 return path_ + ":" + std::to_string(block.line) + ": " + problem;
             }
         }
+        form_.LayoutLoaded();
         return std::nullopt;
     }
 

@@ -510,7 +510,7 @@ bool TForm::SetProperty(const std::string& key, const LayoutValue& value, const 
     }
     if (key == "Position") {
         return layout::applyEnum<int>(value, error, {{"poDesigned", 0}, {"poScreenCenter", 1}},
-                                      [&](int v) { v == 1 ? centerOn(nullptr) : void(); });
+                                      [&](int v) { centreWhenLoaded_ = v == 1; });
     }
     if (key == "FormStyle") {
         return layout::applyEnum<bool>(value, error, {{"fsNormal", false}, {"fsStayOnTop", true}},
@@ -525,6 +525,12 @@ bool TForm::SetProperty(const std::string& key, const LayoutValue& value, const 
     }
     error = "unknown property \"" + key + "\" of TForm";
     return false;
+}
+
+void TForm::LayoutLoaded() {
+    if (centreWhenLoaded_) {
+        centerOn(nullptr);
+    }
 }
 
 void TForm::DescribeState(std::ostream& out) const {

@@ -138,6 +138,8 @@ public:
     bool SetProperty(const std::string& key, const LayoutValue& value, const std::string& folder,
                      std::string& error);
     void DescribeState(std::ostream& out) const;
+    // After a layout file is read: its sizes are known, so the form can be placed.
+    void LayoutLoaded();
 
 private:
     void Paint();
@@ -161,6 +163,7 @@ private:
     std::uintptr_t nextTimerId_ = 1;
     int modalResult_ = mrNone;
     bool created_ = false;
+    bool centreWhenLoaded_ = false;
 };
 
 }  // namespace forms
