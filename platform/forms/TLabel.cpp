@@ -6,8 +6,9 @@ namespace forms {
 
 namespace {
 
-// The caption as it is measured: "&x" counts as "x" and "&&" as "&".
-std::string shownText(const std::string& caption, bool accelerators) {
+// The caption as it is measured: "&x" counts as "x" and "&&" as "&". `accel`
+// gets the byte offset of the first marked character in the shown text.
+std::string shownText(const std::string& caption, bool accelerators, std::size_t* accel = nullptr) {
     if (!accelerators) {
         return caption;
     }
@@ -15,10 +16,22 @@ std::string shownText(const std::string& caption, bool accelerators) {
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == '&' && i + 1 < caption.size()) {
             ++i;
+            if (caption[i] != '&' && accel != nullptr && *accel == std::string::npos) {
+                *accel = shown.size();
+            }
         }
         shown += caption[i];
     }
     return shown;
+}
+
+// The length in bytes of the UTF-8 character starting at `text[at]`.
+std::size_t characterLength(const std::string& text, std::size_t at) {
+    std::size_t length = 1;
+    while (at + length < text.size() && (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
+        ++length;
+    }
+    return length;
 }
 
 }  // namespace
@@ -96,6 +109,35 @@ void TLabel::Paint(ui::DeviceContext& dc, const ui::Rect& rect) {
     dc.setTextColor(Enabled() ? Font().Color : clGrayText);
     dc.setBkMode(ui::BkMode::transparent);
     dc.drawText(Caption(), rect, TextFormat());
+    if (showAccelChar_ && !wordWrap_) {
+        UnderlineAccelerator(dc, rect);
+    }
+}
+
+void TLabel::UnderlineAccelerator(ui::DeviceContext& dc, const ui::Rect& rect) const {
+    std::size_t accel = std::string::npos;
+    const std::string shown = shownText(Caption(), true, &accel);
+    if (accel == std::string::npos) {
+        return;
+    }
+    const ui::Font font = layerFont(Font());
+    const int width = font.textExtent(shown).width;
+    int left = rect.left;
+    if (alignment_ == TAlignment::taCenter) {
+        left += (rect.width() - width) / 2;
+    } else if (alignment_ == TAlignment::taRightJustify) {
+        left = rect.right - width;
+    }
+    int top = rect.top;
+    if (layout_ == TTextLayout::tlCenter) {
+        top += (rect.height() - font.lineHeight()) / 2;
+    } else if (layout_ == TTextLayout::tlBottom) {
+        top = rect.bottom - font.lineHeight();
+    }
+    const int before = font.textExtent(shown.substr(0, accel)).width;
+    const int letter = font.textExtent(shown.substr(accel, characterLength(shown, accel))).width;
+    dc.fillRect(ui::rectAt(left + before, top + font.ascent() + 1, letter, 1),
+                Enabled() ? Font().Color : clGrayText);
 }
 
 bool TLabel::SetProperty(const std::string& key, const LayoutValue& value, const std::string& folder,

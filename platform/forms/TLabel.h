@@ -36,6 +36,8 @@ protected:
 
 private:
     unsigned TextFormat() const;
+    // One "&" underlines the character after it.
+    void UnderlineAccelerator(ui::DeviceContext& dc, const ui::Rect& rect) const;
 
     bool autoSize_ = true;
     bool transparent_ = false;
