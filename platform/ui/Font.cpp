@@ -126,6 +126,10 @@ int Font::lineHeight() const {
     return QFontMetrics(d_->font()).height();
 }
 
+int Font::ascent() const {
+    return QFontMetrics(d_->font()).ascent();
+}
+
 std::string Font::family() const {
     return detail::fromQString(QFontInfo(d_->font()).family());
 }

@@ -44,6 +44,7 @@ public:
     const FontSpec& spec() const;
     Size textExtent(std::string_view text) const;
     int lineHeight() const;
+    int ascent() const;  // from the top of a line to its base line
     // The installed family that draws this font.
     std::string family() const;
 

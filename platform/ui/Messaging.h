@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "platform/ui/Image.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/WindowHandle.h"
 
@@ -26,6 +27,8 @@ bool isWindow(WindowHandle handle);
 // Runs the message loop until postQuitMessage; returns its exit code.
 int runMessageLoop();
 void postQuitMessage(int exitCode);
+// Hands out everything queued now (messages, paints, due timers) and returns.
+void processMessages();
 
 void releaseCapture();
 Window* captureWindow();
@@ -35,6 +38,11 @@ Window* activeWindow();
 Point cursorPos();
 // The screen without the task bar.
 Rect workArea();
+// The whole primary screen.
+Rect screenRect();
+// What the screen shows inside the rectangle: read back from the display on the
+// desktop, the visible windows' surfaces stacked headless.
+Image grabScreen(const Rect& screen);
 // Two presses within this time and a few pixels make a double click.
 std::chrono::milliseconds doubleClickTime();
 

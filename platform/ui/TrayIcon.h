@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/ui/Image.h"
 #include "platform/ui/Types.h"
 
 namespace ui {
@@ -17,6 +18,7 @@ struct TrayIconData {
     UINT callbackMessage = 0;
     int iconResourceId = 0;  // a PNG resource; a plain icon stands in when it is missing
     std::string tip;
+    Image picture;  // taken instead of the resource when not null
 };
 
 // False when no session runs, the owner is not an open window or the icon exists already.

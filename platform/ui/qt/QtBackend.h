@@ -20,14 +20,20 @@ public:
     std::unique_ptr<detail::NativeEdit> createEdit(EditControl& edit, Window& parent) override;
     bool waitForEvents(std::optional<std::chrono::nanoseconds> deadline, Window* modal) override;
     void wake() override;
+    void processNativeEvents() override;
     Point cursorPos() const override;
     Rect workArea() const override;
+    Rect screenRect() const override;
+    Image grabScreen(const Rect& screen) const override;
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+    std::optional<COLORREF> colorDialog(const ColorDialogOptions& options) override;
     std::unique_ptr<detail::NativeTrayIcon> createTrayIcon(Window& owner, UINT id) override;
     std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
                                        unsigned flags) override;
+    std::unique_ptr<detail::NativeSound> createSound() override;
+    bool hasAudioOutput() const override;
 
 private:
     std::unique_ptr<QObject> waker_;
