@@ -163,3 +163,27 @@ TEST_F(SkinMenuTest, ClickSwitchesTheSkinAndAFolderWithAnAmpersandIsFound) {
 }
 
 }  // namespace
+
+namespace {
+
+// The about form takes the third menu's text as its caption, its two labels and the About logo.
+TEST_F(PanelSkinTest, AboutFormTakesItsTextsAndLogo) {
+    temp.write("Skin/Blue/SkinSetting.ini", "[About]\r\nLogoImage=on.png,8,9\r\n[Main]\r\nLogoImage=off.png,1,1\r\n");
+    temp.write("Language.ini", "[Main]\r\nLabelMenu3=About\r\n[About]\r\nLabelAbout=Panel 1.0\r\nLabelWeb=(null)\r\n");
+    forms::TForm about;
+    auto& logo = about.Add<forms::TImage>("LOGOQ9Image");
+    auto& text = about.Add<forms::TLabel>("AboutLabel");
+    auto& web = about.Add<forms::TLabel>("WebLabel");
+    PanelLanguage language(form);
+    language.LoadLanguage(temp.file("Language.ini"), 0);
+    language.ApplyAboutCaptions(about);
+    skin.LoadSkin(place(), "Blue", 0);
+    skin.ApplyAboutLogo(about);
+    EXPECT_EQ(about.Caption(), "About");
+    EXPECT_EQ(text.Caption(), "Panel 1.0");
+    EXPECT_FALSE(web.Visible());
+    EXPECT_EQ(logo.BoundsRect(), (ui::Rect{8, 9, 48, 29}));
+    about.Release();
+}
+
+}  // namespace
