@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::optional<RegionFileData> region = ParseRegionData(bytes);
     if (region) {
         const ui::Rect& bounds = region->m_bounds;
-        if (bounds.right > kRegionCoordinateLimit || bounds.bottom > kRegionCoordinateLimit || bounds.isEmpty() ||
-            region->m_rects.size() * 16 + 32 > size) {
+        if (bounds.right > kRegionCoordinateLimit || bounds.bottom > kRegionCoordinateLimit ||
+            bounds.isEmpty() || region->m_rects.size() * 16 + 32 > size) {
             __builtin_trap();
         }
         // What was read writes back to the same rectangles.

@@ -71,14 +71,14 @@ constexpr TrayCaption kTrayCaptions[] = {{"LabelLanguage", "LanguageMenu", "Lang
 
 double FontSizeFactor(int pixelsPerInch) {
     switch (pixelsPerInch) {
-    case 96:
-        return 1.0;
-    case 120:
-        return 0.8;
-    case 144:
-        return 0.6664;
-    default:
-        return pixelsPerInch > 0 ? 96.0 / pixelsPerInch : 1.0;
+        case 96:
+            return 1.0;
+        case 120:
+            return 0.8;
+        case 144:
+            return 0.6664;
+        default:
+            return pixelsPerInch > 0 ? 96.0 / pixelsPerInch : 1.0;
     }
 }
 
@@ -94,7 +94,8 @@ void ApplyCaption(const CaptionSetting& caption, forms::TControl& control, Capti
     if (state == CaptionState::normal && (caption.m_bColorUp || global.m_iColorUp != 0)) {
         font.Color = static_cast<forms::TColor>(caption.m_bColorUp ? caption.m_iColorUp : global.m_iColorUp);
     } else if (state == CaptionState::selected && (caption.m_bColorDown || global.m_iColorDown != 0)) {
-        font.Color = static_cast<forms::TColor>(caption.m_bColorDown ? caption.m_iColorDown : global.m_iColorDown);
+        font.Color =
+            static_cast<forms::TColor>(caption.m_bColorDown ? caption.m_iColorDown : global.m_iColorDown);
     }
     if (caption.m_bFont || !global.m_strFont.empty()) {
         font.Name = caption.m_bFont ? caption.m_strFont : global.m_strFont;
@@ -105,7 +106,8 @@ void ApplyCaption(const CaptionSetting& caption, forms::TControl& control, Capti
         font.Size = static_cast<int>(std::nearbyint(points * FontSizeFactor(pixelsPerInch)));
     }
     control.SetFont(font);
-    control.SetBounds(caption.m_bLeft ? caption.m_iLeft : control.Left(), caption.m_bTop ? caption.m_iTop : control.Top(),
+    control.SetBounds(caption.m_bLeft ? caption.m_iLeft : control.Left(),
+                      caption.m_bTop ? caption.m_iTop : control.Top(),
                       caption.m_bWidth ? caption.m_iWidth : control.Width(),
                       caption.m_bHeight ? caption.m_iHeight : control.Height());
 }
@@ -137,12 +139,14 @@ void PanelLanguage::ShowPage(int page) {
                             ? nullptr
                             : m_form.Find<forms::TControl>(std::string(keys[i].m_strLabel));
         if (control != nullptr) {
-            control->SetVisible(caption.HasText() && (caption.m_iPage == PageAlways || caption.m_iPage == page));
+            control->SetVisible(caption.HasText() &&
+                                (caption.m_iPage == PageAlways || caption.m_iPage == page));
         }
     }
 }
 
-void PanelLanguage::applyTo(const CaptionKey& key, const CaptionSetting& caption, const PanelLookState& state) {
+void PanelLanguage::applyTo(const CaptionKey& key, const CaptionSetting& caption,
+                            const PanelLookState& state) {
     if (key.m_strLabel.empty() || key.m_strLabel == "DeviceActiveLabel") {
         return;
     }
@@ -150,7 +154,8 @@ void PanelLanguage::applyTo(const CaptionKey& key, const CaptionSetting& caption
     if (control == nullptr) {
         return;
     }
-    ApplyCaption(caption, *control, isSelected(key.m_strKey, state) ? CaptionState::selected : CaptionState::normal,
+    ApplyCaption(caption, *control,
+                 isSelected(key.m_strKey, state) ? CaptionState::selected : CaptionState::normal,
                  m_table.Global(), forms::Screen->PixelsPerInch());
 }
 
@@ -161,7 +166,9 @@ bool PanelLanguage::isSelected(std::string_view key, const PanelLookState& state
 
 void PanelLanguage::applyDeviceCaption(const PanelLookState& state) {
     auto* control = m_form.Find<forms::TControl>("DeviceActiveLabel");
-    const char* key = state.m_bDeviceActive ? "LabelActive" : m_bUnDriverPending ? "LabelUnDriver" : "LabelUnactive";
+    const char* key = state.m_bDeviceActive ? "LabelActive"
+                      : m_bUnDriverPending  ? "LabelUnDriver"
+                                            : "LabelUnactive";
     m_bUnDriverPending = false;
     if (control != nullptr) {
         ApplyCaption(m_table.Caption(key), *control, CaptionState::normal, m_table.Global(),
@@ -178,11 +185,14 @@ void PanelLanguage::layOutTabStrip() {
     }
     auto* lastBevel = m_form.Find<forms::TControl>("Bevel7");
     const bool longStrip = lastBevel != nullptr && lastBevel->Visible();
-    std::vector<std::pair<const char*, int>> strip = {{"PageEQLabel", 0},      {"Bevel2", 0}, {"PageEffectLabel", 5},
-                                                      {"Bevel3", 0},           {"PageMicLabel", 5}, {"Bevel4", 0},
-                                                      {"PageVirtual7p1Label", 5}, {"Bevel5", 0}};
+    std::vector<std::pair<const char*, int>> strip = {
+        {"PageEQLabel", 0},  {"Bevel2", 0}, {"PageEffectLabel", 5},     {"Bevel3", 0},
+        {"PageMicLabel", 5}, {"Bevel4", 0}, {"PageVirtual7p1Label", 5}, {"Bevel5", 0}};
     if (longStrip) {
-        strip.insert(strip.end(), {{"PageENCLabel", 10}, {"Bevel6", 0}, {"PageVMEffectLabel", 5}, {"Bevel7", 0},
+        strip.insert(strip.end(), {{"PageENCLabel", 10},
+                                   {"Bevel6", 0},
+                                   {"PageVMEffectLabel", 5},
+                                   {"Bevel7", 0},
                                    {"PageLEDLabel", 5}});
     } else {
         strip.push_back({"PageLEDLabel", 5});

@@ -24,7 +24,7 @@ struct PanelLookState {
     int m_iENCLevel = 0;
     bool m_bENCOn = false;
     bool m_bVMOn = false;
-    int m_iVMEffect = 0;  // 0 none, 1..4
+    int m_iVMEffect = 0;      // 0 none, 1..4
     int m_i3DAlphaMode = -1;  // -1 before the first click, then 0 independent, 1 follow, 2 mirror
     int m_i3DBetaMode = -1;
     bool m_bLEDOn = false;

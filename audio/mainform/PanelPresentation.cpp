@@ -46,8 +46,8 @@ std::string PanelPresentation::ProgramConfigPath() const {
 }
 
 void PanelPresentation::ChooseResolutionFolder(long long screenWidth, long long screenHeight) {
-    m_place.m_strResolutionFolder = ::ChooseResolutionFolder(screenWidth, screenHeight, m_settings.m_strProgramFolder,
-                                                             m_settings.m_strSkinFolderName, m_strSkin);
+    m_place.m_strResolutionFolder = ::ChooseResolutionFolder(
+        screenWidth, screenHeight, m_settings.m_strProgramFolder, m_settings.m_strSkinFolderName, m_strSkin);
 }
 
 std::string PanelPresentation::languagesFolder() const {
@@ -83,9 +83,8 @@ int PanelPresentation::BuildLanguageMenu() {
 
 int PanelPresentation::BuildSkinMenu() {
     auto* menu = m_form.Find<forms::TMenuItem>("SkinMenu");
-    std::vector<std::string> skins =
-        ListSkins(SkinFolderPath(m_settings.m_strProgramFolder, m_settings.m_strSkinFolderName,
-                                 m_place.m_strResolutionFolder, ""));
+    std::vector<std::string> skins = ListSkins(SkinFolderPath(
+        m_settings.m_strProgramFolder, m_settings.m_strSkinFolderName, m_place.m_strResolutionFolder, ""));
     if (menu == nullptr) {
         return static_cast<int>(skins.size());
     }
@@ -103,9 +102,10 @@ int PanelPresentation::BuildSkinMenu() {
 }
 
 void PanelPresentation::LoadLanguage() {
-    m_language.LoadLanguage(LanguageTablePath(m_settings.m_strProgramFolder, m_settings.m_strLanguageFolderName,
-                                              m_place.m_strResolutionFolder, m_strLanguage),
-                            m_settings.m_iOldVersion);
+    m_language.LoadLanguage(
+        LanguageTablePath(m_settings.m_strProgramFolder, m_settings.m_strLanguageFolderName,
+                          m_place.m_strResolutionFolder, m_strLanguage),
+        m_settings.m_iOldVersion);
 }
 
 void PanelPresentation::LoadSkin() {

@@ -24,7 +24,8 @@ struct PresentationSettings {
 // main form owns one and calls it in its start-up order.
 class PanelPresentation {
 public:
-    PanelPresentation(forms::TForm& form, PresentationSettings settings, std::string language, std::string skin);
+    PanelPresentation(forms::TForm& form, PresentationSettings settings, std::string language,
+                      std::string skin);
 
     // The resolution folder from the screen, dropped when the current skin has
     // no description there; fixed for the run.

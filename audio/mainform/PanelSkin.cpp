@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char* kSettingFile = "SkinSetting.ini";
 
-const char* const kSwatchNames[kLightingSwatches] = {"Color01Shape", "Color02Shape", "Color03Shape",
-                                                     "Color04Shape", "Color05Shape", "Color06Shape",
+const char* const kSwatchNames[kLightingSwatches] = {"Color01Shape", "Color02Shape",     "Color03Shape",
+                                                     "Color04Shape", "Color05Shape",     "Color06Shape",
                                                      "Color07Shape", "ColorSingleShape", "ColorBreatheShape"};
 
 struct Placement {
@@ -40,15 +40,15 @@ void ApplyImage(const ImageSetting& record, forms::TImage& control, const std::s
         width = control.Picture().width();
         height = control.Picture().height();
     }
-    control.SetBounds(record.m_bLeft ? record.m_iLeft : control.Left(), record.m_bTop ? record.m_iTop : control.Top(),
-                      width, height);
+    control.SetBounds(record.m_bLeft ? record.m_iLeft : control.Left(),
+                      record.m_bTop ? record.m_iTop : control.Top(), width, height);
 }
 
 void PanelSkin::LoadSkin(const SkinPlace& place, const std::string& skin, int oldVersion) {
-    m_strSkinFolder =
-        SkinFolderPath(place.m_strProgramFolder, place.m_strSkinFolderName, place.m_strResolutionFolder, skin);
-    m_strLightingPath =
-        core::joinPath(SkinFolderPath(place.m_strProgramFolder, place.m_strSkinFolderName, "", skin), kSettingFile);
+    m_strSkinFolder = SkinFolderPath(place.m_strProgramFolder, place.m_strSkinFolderName,
+                                     place.m_strResolutionFolder, skin);
+    m_strLightingPath = core::joinPath(
+        SkinFolderPath(place.m_strProgramFolder, place.m_strSkinFolderName, "", skin), kSettingFile);
     m_settings.Load(core::joinPath(m_strSkinFolder, kSettingFile), m_strLightingPath, oldVersion);
     if (m_settings.m_bLEDColoursReset) {
         paintDefaultColours();
@@ -107,7 +107,8 @@ void PanelSkin::ShowPage(int page, const PanelLookState& state) {
     for (const SkinImageTarget& target : SkinImageTargets()) {
         if (auto* control = m_form.Find<forms::TImage>(std::string(target.m_strControl))) {
             const ImageSetting& record = m_settings.Image(target.m_strSection, SkinImageKey(target, state));
-            control->SetVisible(record.HasPicture() && (record.m_iPage == PageAlways || record.m_iPage == page));
+            control->SetVisible(record.HasPicture() &&
+                                (record.m_iPage == PageAlways || record.m_iPage == page));
         }
     }
 }

@@ -9,8 +9,8 @@ std::vector<LanguageEntry> ListLanguages(const std::string& languagesFolder, con
     for (const std::string& name : ListSubfolders(languagesFolder)) {
         LanguageEntry entry;
         entry.m_strFolder = core::cutToCharacters(name, kLanguageFolderCharacters);
-        entry.m_strCaption =
-            core::cutToCharacters(ReadLanguageCaption(configPath, entry.m_strFolder), kLanguageCaptionCharacters);
+        entry.m_strCaption = core::cutToCharacters(ReadLanguageCaption(configPath, entry.m_strFolder),
+                                                   kLanguageCaptionCharacters);
         languages.push_back(std::move(entry));
     }
     return languages;

@@ -31,7 +31,8 @@ GlobalFont readGlobalFont(const std::string& path) {
     GlobalFont global;
     global.m_iColorUp = globalInteger(path, "ColorUp", 0);
     global.m_iColorDown = globalInteger(path, "ColorDown", 0);
-    global.m_strFont = core::cutToCharacters(readValue(path, kGlobalFontSection, "Font"), kCaptionFontCharacters);
+    global.m_strFont =
+        core::cutToCharacters(readValue(path, kGlobalFontSection, "Font"), kCaptionFontCharacters);
     global.m_iFontSize = globalInteger(path, "FontSize", -1);
     return global;
 }

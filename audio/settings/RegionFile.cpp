@@ -32,13 +32,13 @@ void appendInt32(std::string& out, std::int32_t value) {
 }
 
 bool boundsInRange(const ui::Rect& r) {
-    return r.left >= 0 && r.top >= 0 && r.right <= kRegionCoordinateLimit && r.bottom <= kRegionCoordinateLimit &&
-           !r.isEmpty();
+    return r.left >= 0 && r.top >= 0 && r.right <= kRegionCoordinateLimit &&
+           r.bottom <= kRegionCoordinateLimit && !r.isEmpty();
 }
 
 bool inside(const ui::Rect& r, const ui::Rect& bounds) {
-    return r.left >= bounds.left && r.top >= bounds.top && r.right <= bounds.right && r.bottom <= bounds.bottom &&
-           r.left <= r.right && r.top <= r.bottom;
+    return r.left >= bounds.left && r.top >= bounds.top && r.right <= bounds.right &&
+           r.bottom <= bounds.bottom && r.left <= r.right && r.top <= r.bottom;
 }
 
 }  // namespace

@@ -104,55 +104,55 @@ void SkinSettings::readKey(std::size_t index, const std::string& value, int oldV
     const SkinKey& key = SkinKeys()[index];
     int oldTop = oldVersion != 0 ? kOldVersionTopOffset : 0;
     switch (key.m_kind) {
-    case SkinKeyKind::Picture:
-        m_images[index] = ParseImage(value, key.m_iPage, oldVersion);
-        break;
-    case SkinKeyKind::EQSlider:
-        m_eqSlider = readTravel(value, m_eqSlider);
-        m_eqSlider.m_iTop += oldTop;
-        break;
-    case SkinKeyKind::MicSlider:
-        m_micSlider = readTravel(value, m_micSlider);
-        m_micSlider.m_iTop += oldTop;
-        break;
-    case SkinKeyKind::MicProgressLength:
-        m_iMicProgressLength = readStrict(value, m_iMicProgressLength);
-        break;
-    case SkinKeyKind::VirtualCenter:
-        if (!value.empty()) {
-            std::vector<std::string> items = SplitListItems(value);
-            m_iVirtualCenterX = strictItem(items, 0) + (oldVersion != 0 ? kOldVersionLeftOffset : 0);
-            m_iVirtualCenterY = strictItem(items, 1) + oldTop;
-            m_iVirtualRadius = strictItem(items, 2);
-        }
-        break;
-    case SkinKeyKind::ENCSlider:
-        if (!value.empty()) {
-            m_encSlider = readTravel(value, {});
-        }
-        break;
-    case SkinKeyKind::Ignored:
-        break;
-    case SkinKeyKind::BevelLine:
-        m_iBevelLine = readStrict(value, 0);
-        break;
-    case SkinKeyKind::BevelLine2:
-        m_iBevelLine2 = readStrict(value, 0);
-        break;
-    case SkinKeyKind::BevelLine3:
-        m_iBevelLine3 = readStrict(value, 1);
-        break;
-    case SkinKeyKind::LEDPageMode:
-        m_iLEDPageMode = readStrict(value, 0);
-        break;
-    case SkinKeyKind::LEDFastRightSide:
-        m_iLEDFastRightSide = readStrict(value, 0);
-        m_bLEDColoursReset = true;
-        break;
-    case SkinKeyKind::Shape:
-        m_swatches[static_cast<std::size_t>(index - static_cast<std::size_t>(SkinKeyIndex("LED", "Color01Shape")))] =
-            readSwatch(value);
-        break;
+        case SkinKeyKind::Picture:
+            m_images[index] = ParseImage(value, key.m_iPage, oldVersion);
+            break;
+        case SkinKeyKind::EQSlider:
+            m_eqSlider = readTravel(value, m_eqSlider);
+            m_eqSlider.m_iTop += oldTop;
+            break;
+        case SkinKeyKind::MicSlider:
+            m_micSlider = readTravel(value, m_micSlider);
+            m_micSlider.m_iTop += oldTop;
+            break;
+        case SkinKeyKind::MicProgressLength:
+            m_iMicProgressLength = readStrict(value, m_iMicProgressLength);
+            break;
+        case SkinKeyKind::VirtualCenter:
+            if (!value.empty()) {
+                std::vector<std::string> items = SplitListItems(value);
+                m_iVirtualCenterX = strictItem(items, 0) + (oldVersion != 0 ? kOldVersionLeftOffset : 0);
+                m_iVirtualCenterY = strictItem(items, 1) + oldTop;
+                m_iVirtualRadius = strictItem(items, 2);
+            }
+            break;
+        case SkinKeyKind::ENCSlider:
+            if (!value.empty()) {
+                m_encSlider = readTravel(value, {});
+            }
+            break;
+        case SkinKeyKind::Ignored:
+            break;
+        case SkinKeyKind::BevelLine:
+            m_iBevelLine = readStrict(value, 0);
+            break;
+        case SkinKeyKind::BevelLine2:
+            m_iBevelLine2 = readStrict(value, 0);
+            break;
+        case SkinKeyKind::BevelLine3:
+            m_iBevelLine3 = readStrict(value, 1);
+            break;
+        case SkinKeyKind::LEDPageMode:
+            m_iLEDPageMode = readStrict(value, 0);
+            break;
+        case SkinKeyKind::LEDFastRightSide:
+            m_iLEDFastRightSide = readStrict(value, 0);
+            m_bLEDColoursReset = true;
+            break;
+        case SkinKeyKind::Shape:
+            m_swatches[static_cast<std::size_t>(
+                index - static_cast<std::size_t>(SkinKeyIndex("LED", "Color01Shape")))] = readSwatch(value);
+            break;
     }
 }
 
@@ -163,7 +163,7 @@ const ImageSetting& SkinSettings::Image(std::string_view section, std::string_vi
 }
 
 std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& path,
-                                                                          const std::string& lightingPath) {
+                                                                           const std::string& lightingPath) {
     std::array<std::optional<SwatchShape>, kLightingSwatches> swatches;
     std::size_t first = static_cast<std::size_t>(SkinKeyIndex("LED", "Color01Shape"));
     for (std::size_t i = 0; i < kLightingSwatches; ++i) {

@@ -9,7 +9,8 @@
 #include "audio/settings/ImageSetting.h"
 
 constexpr std::size_t kImageFileNameCharacters = 63;
-constexpr std::size_t kLightingSwatches = 9;  // Color01Shape..Color07Shape, ColorSingleShape, ColorBreatheShape
+constexpr std::size_t kLightingSwatches =
+    9;  // Color01Shape..Color07Shape, ColorSingleShape, ColorBreatheShape
 
 // Where a slider's knob may go: the top of its highest setting and the travel below it.
 struct SliderTravel {
@@ -49,7 +50,7 @@ public:
     int m_iVirtualCenterX = 560;
     int m_iVirtualCenterY = 251;
     int m_iVirtualRadius = 110;
-    int m_iPreviousVirtualRadius = 110;  // the radius before this skin, for moving the speakers
+    int m_iPreviousVirtualRadius = 110;       // the radius before this skin, for moving the speakers
     std::optional<SliderTravel> m_encSlider;  // unset: the slider keeps its travel
     int m_iBevelLine = 0;
     int m_iBevelLine2 = 0;
@@ -72,11 +73,11 @@ ImageSetting ParseImage(std::string_view value, int keyPage, int oldVersion);
 // The swatches as loading reads them: one per swatch key, unset where neither
 // file gives a value.
 std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& path,
-                                                                          const std::string& lightingPath);
+                                                                           const std::string& lightingPath);
 
 // The lighting colours a skin starts with (0x00BBGGRR): colours 1 to 7, then
 // the single colour and the breathing colour.
 constexpr std::array<int, 7> kSkinLEDColours = {0x0000FF, 0x00FFFF, 0x008000, 0xFF0000,
-                                                 0xFF00FF, 0x800080, 0x00FF00};
+                                                0xFF00FF, 0x800080, 0x00FF00};
 constexpr int kSkinLEDSingleColour = 0x0000FF;
 constexpr int kSkinLEDBreatheColour = 0x0000FF;

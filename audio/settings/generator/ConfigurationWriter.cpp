@@ -5,7 +5,9 @@ namespace shipped {
 bool WriteConfiguration(const QString& programFolder) {
     std::string ini;
     auto section = [&](const char* name) { ini += std::string("[") + name + "]\r\n"; };
-    auto key = [&](const char* name, const std::string& value) { ini += std::string(name) + "=" + value + "\r\n"; };
+    auto key = [&](const char* name, const std::string& value) {
+        ini += std::string(name) + "=" + value + "\r\n";
+    };
     section("Language");
     key("LanguageFolderName", kLanguageFolder);
     section("Skin");

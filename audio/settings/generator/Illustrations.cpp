@@ -69,7 +69,8 @@ void motif(QPainter& p, const QRectF& r, const QString& theme) {
             p.setPen(QPen(faded(kAccent, 200 - i * 50), 1.5));
             double radius = theme == "room" ? 18.0 * i : 22.0 * i;
             if (theme == "room") {
-                p.drawArc(QRectF(c.x() - radius, c.y() - radius + 8, 2 * radius, 2 * radius), 45 * 16, 90 * 16);
+                p.drawArc(QRectF(c.x() - radius, c.y() - radius + 8, 2 * radius, 2 * radius), 45 * 16,
+                          90 * 16);
             } else {
                 p.drawEllipse(c + QPointF(0, 10), radius, radius * 0.5);
             }
@@ -78,7 +79,8 @@ void motif(QPainter& p, const QRectF& r, const QString& theme) {
         for (int i = 1; i <= 3; ++i) {
             p.setPen(QPen(faded(kAccent, 220 - i * 55), 2, Qt::SolidLine, Qt::RoundCap));
             double radius = 10.0 * i;
-            p.drawArc(QRectF(c.x() - 14 - radius, c.y() + 74 - radius, 2 * radius, 2 * radius), 100 * 16, 160 * 16);
+            p.drawArc(QRectF(c.x() - 14 - radius, c.y() + 74 - radius, 2 * radius, 2 * radius), 100 * 16,
+                      160 * 16);
         }
     }
 }
@@ -147,7 +149,8 @@ void room(QPainter& p, const QRectF& r, const QString& kind) {
         QRectF sofa(back.left() - 6, back.bottom() - 14, back.width() + 12, 34);
         p.drawRoundedRect(sofa, 8, 8);
         p.drawLine(QPointF(sofa.left() + 10, sofa.top() + 14), QPointF(sofa.right() - 10, sofa.top() + 14));
-        p.drawLine(QPointF(back.right() - 12, back.top() + 10), QPointF(back.right() - 12, back.bottom() - 18));
+        p.drawLine(QPointF(back.right() - 12, back.top() + 10),
+                   QPointF(back.right() - 12, back.bottom() - 18));
         p.setBrush(faded(kAccent, 110));
         p.drawChord(QRectF(back.right() - 30, back.top() + 2, 36, 24), 0, 180 * 16);
         p.setBrush(Qt::NoBrush);

@@ -80,8 +80,8 @@ std::string table(const Language& language, double scale) {
         }
         auto place = places.find(std::string(key.m_strKey));
         sections[section] += std::string(key.m_strKey) + "=" +
-                             captionValue(QString::fromUtf8(text), place == places.end() ? nullptr : place->second,
-                                          language, scale) +
+                             captionValue(QString::fromUtf8(text),
+                                          place == places.end() ? nullptr : place->second, language, scale) +
                              "\r\n";
     }
     for (const std::string& section : order) {

@@ -16,7 +16,8 @@ struct Resolution {
     const char* folder;  // "" for none
     double scale;        // of the 800 x 500 design
 };
-inline constexpr Resolution kResolutions[] = {{"", 1.0}, {"960x540", 1.0}, {"1366x768", 1.25}, {"1920x1080", 1.5}};
+inline constexpr Resolution kResolutions[] = {
+    {"", 1.0}, {"960x540", 1.0}, {"1366x768", 1.25}, {"1920x1080", 1.5}};
 
 // Each writes its files and returns false, saying why on stderr, when one
 // could not be written or a key of the readers' lists went without a value.

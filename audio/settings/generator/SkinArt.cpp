@@ -54,7 +54,8 @@ void plate(QPainter& p, const QRectF& r, bool down) {
     p.setPen(QPen(down ? kAccentBright : kLine, 1));
     p.drawRoundedRect(body, radius, radius);
     p.setPen(QPen(QColor(255, 255, 255, down ? 90 : 24), 1));
-    p.drawLine(QPointF(body.left() + radius, body.top() + 1.5), QPointF(body.right() - radius, body.top() + 1.5));
+    p.drawLine(QPointF(body.left() + radius, body.top() + 1.5),
+               QPointF(body.right() - radius, body.top() + 1.5));
 }
 
 void tab(QPainter& p, const QRectF& r, bool down) {
@@ -95,7 +96,8 @@ void iconGlyph(QPainter& p, const QRectF& r, const QString& glyph, const QColor&
         // A bulb and the word, left-aligned like the device's own key.
         const QRectF bulb(r.left() + 14, c.y() - 9, 14, 14);
         p.drawEllipse(bulb);
-        p.drawLine(QPointF(bulb.center().x() - 3, bulb.bottom() + 3), QPointF(bulb.center().x() + 3, bulb.bottom() + 3));
+        p.drawLine(QPointF(bulb.center().x() - 3, bulb.bottom() + 3),
+                   QPointF(bulb.center().x() + 3, bulb.bottom() + 3));
         p.setFont(glyphFont(13));
         p.drawText(r.adjusted(36, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, "LED");
     } else if (glyph == "none") {
@@ -161,7 +163,8 @@ void graduation(QPainter& p, const QRectF& r, bool small) {
         p.setFont(glyphFont(11));
         p.setPen(kTextDim);
         p.drawText(QRectF(r.left(), top - 8, r.width() - 16, 16), Qt::AlignRight | Qt::AlignVCenter, "+");
-        p.drawText(QRectF(r.left(), (top + bottom) / 2 - 8, r.width() - 16, 16), Qt::AlignRight | Qt::AlignVCenter, "0");
+        p.drawText(QRectF(r.left(), (top + bottom) / 2 - 8, r.width() - 16, 16),
+                   Qt::AlignRight | Qt::AlignVCenter, "0");
         p.drawText(QRectF(r.left(), bottom - 8, r.width() - 16, 16), Qt::AlignRight | Qt::AlignVCenter, "−");
     }
 }
@@ -318,7 +321,8 @@ void logo(QPainter& p, const QRectF& r) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
     p.setFont(font);
     p.setPen(kText);
-    p.drawText(QRectF(r.left() + 36, r.top(), r.width() - 36, r.height()), Qt::AlignVCenter | Qt::AlignLeft, "SONVAIR");
+    p.drawText(QRectF(r.left() + 36, r.top(), r.width() - 36, r.height()), Qt::AlignVCenter | Qt::AlignLeft,
+               "SONVAIR");
 }
 
 }  // namespace
@@ -372,7 +376,8 @@ QImage PageBackground(const QString& page, const QImage& under, double scale) {
     auto group = [&](QRectF r) {
         p.setPen(QPen(QColor(40, 50, 64), 1));
         p.setBrush(QColor(26, 33, 44));
-        p.drawRoundedRect(r.translated(layout::kPageArea.x(), layout::kPageArea.y()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+        p.drawRoundedRect(
+            r.translated(layout::kPageArea.x(), layout::kPageArea.y()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
     };
     if (page == "eq") {
         group({8, 104, 456, 272});  // the band area, flat inside so the knobs fit anywhere
@@ -402,57 +407,57 @@ QImage ControlPicture(const layout::Picture& picture, const QImage& under, doubl
     prepare(p, static_cast<double>(image.width()) / picture.rect.width());
     const QRectF r = local(picture);
     switch (picture.art) {
-    case Art::Plate:
-        plate(p, r, picture.down);
-        break;
-    case Art::Tab:
-        tab(p, r, picture.down);
-        break;
-    case Art::IconButton:
-        iconButton(p, picture);
-        break;
-    case Art::Divider:
-        divider(p, r);
-        break;
-    case Art::Graduation:
-        graduation(p, r, picture.glyph == "small");
-        break;
-    case Art::TrackV:
-    case Art::TrackVLower:
-    case Art::TrackH:
-        track(p, r, picture.art == Art::TrackVLower, picture.art == Art::TrackH, picture.glyph == "dim");
-        break;
-    case Art::KnobV:
-    case Art::KnobH:
-        knob(p, r, picture.down || picture.art == Art::KnobV, picture.art == Art::KnobH);
-        break;
-    case Art::Check:
-        check(p, r, picture.down);
-        break;
-    case Art::StatusLight:
-        statusLight(p, r, picture.glyph, picture.down);
-        break;
-    case Art::Meter:
-        meter(p, r);
-        break;
-    case Art::ValuePlate:
-        valuePlate(p, r);
-        break;
-    case Art::Speaker:
-        speaker(p, picture);
-        break;
-    case Art::LinkMode:
-        linkMode(p, picture);
-        break;
-    case Art::Logo:
-        logo(p, r);
-        break;
-    case Art::Illustration:
-        DrawIllustration(p, r, picture.glyph);
-        break;
-    case Art::MainBackground:
-    case Art::PageBackground:
-        break;
+        case Art::Plate:
+            plate(p, r, picture.down);
+            break;
+        case Art::Tab:
+            tab(p, r, picture.down);
+            break;
+        case Art::IconButton:
+            iconButton(p, picture);
+            break;
+        case Art::Divider:
+            divider(p, r);
+            break;
+        case Art::Graduation:
+            graduation(p, r, picture.glyph == "small");
+            break;
+        case Art::TrackV:
+        case Art::TrackVLower:
+        case Art::TrackH:
+            track(p, r, picture.art == Art::TrackVLower, picture.art == Art::TrackH, picture.glyph == "dim");
+            break;
+        case Art::KnobV:
+        case Art::KnobH:
+            knob(p, r, picture.down || picture.art == Art::KnobV, picture.art == Art::KnobH);
+            break;
+        case Art::Check:
+            check(p, r, picture.down);
+            break;
+        case Art::StatusLight:
+            statusLight(p, r, picture.glyph, picture.down);
+            break;
+        case Art::Meter:
+            meter(p, r);
+            break;
+        case Art::ValuePlate:
+            valuePlate(p, r);
+            break;
+        case Art::Speaker:
+            speaker(p, picture);
+            break;
+        case Art::LinkMode:
+            linkMode(p, picture);
+            break;
+        case Art::Logo:
+            logo(p, r);
+            break;
+        case Art::Illustration:
+            DrawIllustration(p, r, picture.glyph);
+            break;
+        case Art::MainBackground:
+        case Art::PageBackground:
+            break;
     }
     (void)scale;
     return image;

@@ -91,7 +91,9 @@ void mainPictures(std::vector<Picture>& all) {
     for (int i = 0; i < 4; ++i) {
         b.one(std::string("Page") + kTabs[i] + "DownImage", tab(i), Art::Tab, {}, true);
     }
-    b.upDownImage("PageLED", tab(6), Art::Tab).upDownImage("PageENC", tab(4), Art::Tab).upDownImage("PageVMEffect", tab(5), Art::Tab);
+    b.upDownImage("PageLED", tab(6), Art::Tab)
+        .upDownImage("PageENC", tab(4), Art::Tab)
+        .upDownImage("PageVMEffect", tab(5), Art::Tab);
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));
     }
@@ -113,15 +115,18 @@ void eqPictures(std::vector<Picture>& all) {
         .one("EQButtonLineImage5", P(16, 92, 440, 2), Art::Divider)
         .one("EQGraduationImage", P(16, kEqTrackTop - 8, 48, kEqTravel + 16), Art::Graduation);
     for (int i = 0; i < kEqBands; ++i) {
-        b.one(std::string("EQ") + kBands[i] + "BarImage", P(eqColumn(i) - 3, kEqTrackTop, 6, kEqTravel), Art::TrackV);
+        b.one(std::string("EQ") + kBands[i] + "BarImage", P(eqColumn(i) - 3, kEqTrackTop, 6, kEqTravel),
+              Art::TrackV);
     }
     for (int i = 0; i < kEqBands; ++i) {
         b.one(std::string("EQ") + kBands[i] + "SliderImage",
-              P(eqColumn(i) - kEqKnobW / 2, kEqTrackTop - kEqKnobH / 2 + kEqTravel / 2, kEqKnobW, kEqKnobH), Art::KnobV);
+              P(eqColumn(i) - kEqKnobW / 2, kEqTrackTop - kEqKnobH / 2 + kEqTravel / 2, kEqKnobW, kEqKnobH),
+              Art::KnobV);
     }
     for (int i = 0; i < kEqBands; ++i) {
         b.onPage(std::string("EQ") + kBands[i] + "BarDownImage",
-                 P(eqColumn(i) - 3, kEqTrackTop + kEqTravel / 2, 6, kEqTravel / 2), Art::TrackVLower, 1, "dim");
+                 P(eqColumn(i) - 3, kEqTrackTop + kEqTravel / 2, 6, kEqTravel / 2), Art::TrackVLower, 1,
+                 "dim");
     }
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));
@@ -147,21 +152,24 @@ void threeDPictures(std::vector<Picture>& all) {
         b.one(std::string("D3Beta") + kModes[m] + "Image", P(326, 196, 130, 32), Art::LinkMode,
               QString("β ") + kModeGlyphs[m]);
     }
-    b.one("D3ButtonLineImage1", P(16, 53, 140, 2), Art::Divider).one("D3ButtonLineImage2", P(16, 97, 140, 2), Art::Divider);
+    b.one("D3ButtonLineImage1", P(16, 53, 140, 2), Art::Divider)
+        .one("D3ButtonLineImage2", P(16, 97, 140, 2), Art::Divider);
     const int trackTop = k3DTop + k3DKnobH / 2 - kPageArea.y();
     static const char* const kSliders[] = {"LAlpha", "LBeta", "RAlpha", "RBeta"};
     for (int i = 0; i < 4; ++i) {
-        b.one(std::string("D3") + kSliders[i] + "GraduationImage", P(k3DColumns[i] - 22, trackTop, 12, k3DTravel),
-              Art::Graduation, "small");
+        b.one(std::string("D3") + kSliders[i] + "GraduationImage",
+              P(k3DColumns[i] - 22, trackTop, 12, k3DTravel), Art::Graduation, "small");
     }
     for (int i = 0; i < 4; ++i) {
-        b.one(std::string("D3") + kSliders[i] + "BarImage", P(k3DColumns[i] - 3, trackTop, 6, k3DTravel), Art::TrackV);
+        b.one(std::string("D3") + kSliders[i] + "BarImage", P(k3DColumns[i] - 3, trackTop, 6, k3DTravel),
+              Art::TrackV);
     }
     // Alpha starts at 10 and beta at 3 of 15.
     for (int i = 0; i < 4; ++i) {
         int value = i % 2 == 0 ? 10 : 3;
         int top = k3DTop + (15 - value) * k3DTravel / 15 - kPageArea.y();
-        b.one(std::string("D3") + kSliders[i] + "SliderImage", P(k3DColumns[i] - 14, top, 28, k3DKnobH), Art::KnobV);
+        b.one(std::string("D3") + kSliders[i] + "SliderImage", P(k3DColumns[i] - 14, top, 28, k3DKnobH),
+              Art::KnobV);
     }
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));
@@ -180,12 +188,14 @@ void effectPictures(std::vector<Picture>& all) {
         b.one("EffectButtonLineImage" + std::to_string(i + 1), P(24, 65 + i * 56, 134, 2), Art::Divider);
     }
     for (int i = 0; i < 5; ++i) {
-        b.one(std::string("EffectPic") + kEffects[i] + "Image", P(184, 16, 272, 224), Art::Illustration, kGlyphs[i]);
+        b.one(std::string("EffectPic") + kEffects[i] + "Image", P(184, 16, 272, 224), Art::Illustration,
+              kGlyphs[i]);
     }
     // The small room icons, in the order the keys come.
     static const int kIconOrder[] = {0, 1, 4, 3, 2};
     for (int n : kIconOrder) {
-        b.upDownImage(std::string("Effect") + kEffects[n], P(184 + n * 56, 256, 48, 48), Art::IconButton, kGlyphs[n]);
+        b.upDownImage(std::string("Effect") + kEffects[n], P(184 + n * 56, 256, 48, 48), Art::IconButton,
+                      kGlyphs[n]);
     }
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));
@@ -204,10 +214,12 @@ void micPictures(std::vector<Picture>& all) {
         .one("MicGainImage", P(16, 176, 440, 26), Art::ValuePlate)
         .one("MicGraduationImage", P(kMicColumn - 56, kMicTrackTop - 8, 48, kMicTravel + 16), Art::Graduation)
         .one("MicBarImage", P(kMicColumn - 3, kMicTrackTop, 6, kMicTravel), Art::TrackV)
-        .one("MicSliderImage", P(kMicColumn - kEqKnobW / 2, kMicTrackTop - kEqKnobH / 2 + kMicTravel / 2, kEqKnobW, kEqKnobH),
+        .one("MicSliderImage",
+             P(kMicColumn - kEqKnobW / 2, kMicTrackTop - kEqKnobH / 2 + kMicTravel / 2, kEqKnobW, kEqKnobH),
              Art::KnobV)
         .one("MicValueImage", P(112, 278, 64, 28), Art::ValuePlate);
-    b.onPage("MicBarDownImage", P(kMicColumn - 3, kMicTrackTop + kMicTravel / 2, 6, kMicTravel / 2), Art::TrackVLower, 3);
+    b.onPage("MicBarDownImage", P(kMicColumn - 3, kMicTrackTop + kMicTravel / 2, 6, kMicTravel / 2),
+             Art::TrackVLower, 3);
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));
     }
@@ -223,14 +235,18 @@ void virtualPictures(std::vector<Picture>& all) {
         .upDownImage("VirtualEnlarge", P(16, 142, 144, 34))
         .upDownImage("VirtualNarrow", P(16, 184, 144, 34))
         .upDownImage("VirtualReset", P(16, 236, 144, 34))
-        .one("VirtualPicImage", {kVirtualCentre.x() + kSpeaker / 2 - 142, kVirtualCentre.y() + kSpeaker / 2 - 142, 284, 284},
+        .one("VirtualPicImage",
+             {kVirtualCentre.x() + kSpeaker / 2 - 142, kVirtualCentre.y() + kSpeaker / 2 - 142, 284, 284},
              Art::Illustration, "stage");
     // The speakers start in the window's default layout around the centre.
     const double h = kVirtualRadius / 2.0, d = 1.6 * h, pi = std::acos(-1.0);
     auto at = [&](double dx, double dy) {
-        return QRect(kVirtualCentre.x() + static_cast<int>(dx), kVirtualCentre.y() + static_cast<int>(dy), kSpeaker, kSpeaker);
+        return QRect(kVirtualCentre.x() + static_cast<int>(dx), kVirtualCentre.y() + static_cast<int>(dy),
+                     kSpeaker, kSpeaker);
     };
-    auto onCircle = [&](double degrees) { return at(std::cos(degrees * pi / 180) * d, -std::sin(degrees * pi / 180) * d); };
+    auto onCircle = [&](double degrees) {
+        return at(std::cos(degrees * pi / 180) * d, -std::sin(degrees * pi / 180) * d);
+    };
     b.one("VirtualCImage", at(0, -d), Art::Speaker, "C")
         .one("VirtualLImage", onCircle(135), Art::Speaker, "L")
         .one("VirtualLSImage", at(-d, 0), Art::Speaker, "LS")
@@ -251,7 +267,8 @@ void ledPictures(std::vector<Picture>& all) {
     static const char* const kEffects[] = {"Breathe", "Rainbow", "Pulsating"};
     Builder b("LED", 6);
     for (int i = 0; i < 3; ++i) {
-        b.one(std::string("Color") + kEffects[i] + "BarImage", P(kLedBarLeft, 134 + i * 44, kLedBarWidth, 6), Art::TrackH);
+        b.one(std::string("Color") + kEffects[i] + "BarImage", P(kLedBarLeft, 134 + i * 44, kLedBarWidth, 6),
+              Art::TrackH);
     }
     for (int i = 0; i < 3; ++i) {
         QRect knob = P(kLedBarLeft + (kLedBarWidth - kLedKnobW) / 2, 125 + i * 44, kLedKnobW, 24);
@@ -272,7 +289,8 @@ void encAndVoicePictures(std::vector<Picture>& all) {
     Builder enc("ENC", 7);
     enc.upDownImage("ENCFunction", P(16, 16, 180, 36))
         .one("ENCBarImage", P(kEncColumn - 3, kEncTrackTop, 6, kEncTravel), Art::TrackV)
-        .one("ENCSliderImage", P(kEncColumn - kEqKnobW / 2, kEncTrackTop - kEqKnobH / 2 + kEncTravel / 2, kEqKnobW, kEqKnobH),
+        .one("ENCSliderImage",
+             P(kEncColumn - kEqKnobW / 2, kEncTrackTop - kEqKnobH / 2 + kEncTravel / 2, kEqKnobW, kEqKnobH),
              Art::KnobV)
         .one("ENCValueImage", P(276, 188, 64, 32), Art::ValuePlate);
     Builder vm("VoiceMagic", 8);
@@ -327,8 +345,9 @@ std::vector<CaptionPlace> CaptionPlaces() {
     on("LabelMenu1", {24, 440, 84, 32});
     on("LabelMenu2", {114, 440, 84, 32});
     on("LabelMenu3", {204, 440, 84, 32});
-    static const char* const kTabs[] = {"LabelPageEQ", "LabelPageEffect", "LabelPageMic", "LabelPageVirtual7ch1",
-                                        "LabelPageENC", "LabelPageVMEffect", "LabelPageLED"};
+    static const char* const kTabs[] = {"LabelPageEQ",          "LabelPageEffect", "LabelPageMic",
+                                        "LabelPageVirtual7ch1", "LabelPageENC",    "LabelPageVMEffect",
+                                        "LabelPageLED"};
     for (int i = 0; i < 7; ++i) {
         on(kTabs[i], {315 + i * 67, 64, 63, 32});
     }
@@ -348,7 +367,8 @@ std::vector<CaptionPlace> CaptionPlaces() {
         static const char* const kPresets[] = {"LabelEQS1", "LabelEQS2", "LabelEQS3", "LabelEQS4"};
         on(kPresets[i], P(16 + i * 88, 14, 80, 28));
     }
-    static const char* const kBandKeys[] = {"LabelEQ60Hz", "LabelEQ300Hz", "LabelEQ1200Hz", "LabelEQ3600Hz", "LabelEQ12000Hz"};
+    static const char* const kBandKeys[] = {"LabelEQ60Hz", "LabelEQ300Hz", "LabelEQ1200Hz", "LabelEQ3600Hz",
+                                            "LabelEQ12000Hz"};
     for (int i = 0; i < kEqBands; ++i) {
         on(kBandKeys[i], P(eqColumn(i) - 40, kEqTrackTop + kEqTravel + 14, 80, 18));
     }
@@ -387,7 +407,8 @@ std::vector<CaptionPlace> CaptionPlaces() {
     on("LabelENCValue", P(276, 188, 64, 32), 10);
     on("VMEffectNoneLabel", P(16, 72, 200, 40));
     for (int i = 1; i <= 4; ++i) {
-        static const char* const kVoices[] = {"", "VMEffect1Label", "VMEffect2Label", "VMEffect3Label", "VMEffect4Label"};
+        static const char* const kVoices[] = {"", "VMEffect1Label", "VMEffect2Label", "VMEffect3Label",
+                                              "VMEffect4Label"};
         on(kVoices[i], P(16, 72 + i * 48, 200, 40));
     }
     on("VMFunctionLabel", P(16, 16, 180, 36));

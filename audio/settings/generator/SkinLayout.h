@@ -20,13 +20,13 @@ constexpr int kCornerRadius = 14;
 enum class Art {
     MainBackground,
     PageBackground,
-    Plate,         // button face; its caption is a label on it
+    Plate,  // button face; its caption is a label on it
     Tab,
-    IconButton,    // a button carrying its own glyph
+    IconButton,  // a button carrying its own glyph
     Divider,
     Graduation,
     TrackV,
-    TrackVLower,   // the lower part of a vertical track, lit
+    TrackVLower,  // the lower part of a vertical track, lit
     TrackH,
     KnobV,
     KnobH,
@@ -43,12 +43,12 @@ enum class Art {
 struct Picture {
     std::string section;
     std::string key;
-    QRect rect;     // design coordinates
-    int page = 0;   // 0: drawn over the window background, else over that page's
+    QRect rect;    // design coordinates
+    int page = 0;  // 0: drawn over the window background, else over that page's
     Art art = Art::Plate;
-    bool down = false;  // the pressed, selected or lit state
-    QString glyph;      // what an icon, illustration or mode picture shows
-    int valuePage = -1; // page to write as item 6 when the key's own differs (-1: none)
+    bool down = false;   // the pressed, selected or lit state
+    QString glyph;       // what an icon, illustration or mode picture shows
+    int valuePage = -1;  // page to write as item 6 when the key's own differs (-1: none)
 };
 
 // Every picture record of the skin (the geometry keys are values, below).
@@ -56,7 +56,7 @@ std::vector<Picture> Pictures();
 
 // Geometry values in design coordinates, scaled like the pictures.
 struct Geometry {
-    QRect eqTrack;    // top and travel of the equalizer knobs as y and height
+    QRect eqTrack;  // top and travel of the equalizer knobs as y and height
     QRect micTrack;
     int micProgressLength;
     QPoint virtualCentre;

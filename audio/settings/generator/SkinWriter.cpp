@@ -75,7 +75,9 @@ int scaled(int value, double scale) {
 // The values of the keys that are not pictures.
 std::map<std::string, std::string> geometryValues(double scale) {
     const layout::Geometry g = layout::SkinGeometry();
-    auto travel = [&](const QRect& t) { return std::to_string(scaled(t.y(), scale)) + "," + std::to_string(scaled(t.height(), scale)); };
+    auto travel = [&](const QRect& t) {
+        return std::to_string(scaled(t.y(), scale)) + "," + std::to_string(scaled(t.height(), scale));
+    };
     std::map<std::string, std::string> values = {
         {"EQSlider", travel(g.eqTrack)},
         {"MicSlider", travel(g.micTrack)},
@@ -93,17 +95,20 @@ std::map<std::string, std::string> geometryValues(double scale) {
         {"LEDPageMode", "1"},
         {"LEDFastRightSide", "0"},
     };
-    static const char* const kSwatches[] = {"Color01Shape", "Color02Shape", "Color03Shape", "Color04Shape", "Color05Shape",
-                                            "Color06Shape", "Color07Shape", "ColorSingleShape", "ColorBreatheShape"};
+    static const char* const kSwatches[] = {"Color01Shape", "Color02Shape",     "Color03Shape",
+                                            "Color04Shape", "Color05Shape",     "Color06Shape",
+                                            "Color07Shape", "ColorSingleShape", "ColorBreatheShape"};
     for (std::size_t i = 0; i < g.swatches.size(); ++i) {
         const QRect r = layout::Scaled(g.swatches[i], scale);
-        values[kSwatches[i]] = QString("%1,%2,%3,%4,2").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+        values[kSwatches[i]] =
+            QString("%1,%2,%3,%4,2").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
     }
     return values;
 }
 
 // SkinSetting.ini in the readers' key order; `prefix` leads every file name.
-bool settingText(const std::vector<Picture>& pictures, double scale, const QString& prefix, std::string& ini) {
+bool settingText(const std::vector<Picture>& pictures, double scale, const QString& prefix,
+                 std::string& ini) {
     std::map<std::string, const Picture*> byKey;
     for (const Picture& picture : pictures) {
         byKey[picture.section + "/" + picture.key] = &picture;
@@ -205,7 +210,8 @@ bool WriteSkin(const QString& programFolder, const Resolution& resolution) {
     // The skins folder itself is the skin while no skin was ever chosen: it
     // describes the default skin's pictures from there.
     ok = ok && WriteText(folder + "/SkinSetting.ini", own) && WriteText(skins + "/SkinSetting.ini", shared) &&
-         writeBytes(folder + "/MainForm_Frame.rgn", region) && writeBytes(skins + "/MainForm_Frame.rgn", region);
+         writeBytes(folder + "/MainForm_Frame.rgn", region) &&
+         writeBytes(skins + "/MainForm_Frame.rgn", region);
     if (!ok) {
         std::fprintf(stderr, "could not write the skin in %s\n", qPrintable(folder));
     }

@@ -27,7 +27,8 @@ TEST(ApplyCaptionTest, TextColourFontSizeAndBoundsWithTheirFallbacks) {
     EXPECT_EQ(label.Left(), 5);
     EXPECT_EQ(label.Top(), 6);
 
-    ApplyCaption(ParseCaption("Reset,255,,Mono,12,30,40", PageEQ, 0), label, CaptionState::normal, global, 96);
+    ApplyCaption(ParseCaption("Reset,255,,Mono,12,30,40", PageEQ, 0), label, CaptionState::normal, global,
+                 96);
     EXPECT_EQ(label.Font().Color, 255u);
     EXPECT_EQ(label.Font().Name, "Mono");
     EXPECT_EQ(label.Left(), 30);
@@ -74,10 +75,12 @@ protected:
 };
 
 TEST_F(PanelLanguageTest, CaptionsFollowTheWindowsState) {
-    load("[GlobalFont]\r\nColorUp=100\r\nColorDown=200\r\n"
-         "[Main]\r\nLabelPageEQ=EQ\r\nLabelPageMic=MIC\r\nLabelActive=On\r\nLabelUnactive=Off\r\nLabelUnDriver=No driver\r\n"
-         "LabelSX=ignored\r\n[EQ]\r\nLabelEQS1=Music\r\nLabelEQS2=Game\r\nLabelEQEnable=EQ-EN\r\n"
-         "[Mic]\r\nLabelMicValue=x\r\n");
+    load(
+        "[GlobalFont]\r\nColorUp=100\r\nColorDown=200\r\n"
+        "[Main]\r\nLabelPageEQ=EQ\r\nLabelPageMic=MIC\r\nLabelActive=On\r\nLabelUnactive="
+        "Off\r\nLabelUnDriver=No driver\r\n"
+        "LabelSX=ignored\r\n[EQ]\r\nLabelEQS1=Music\r\nLabelEQS2=Game\r\nLabelEQEnable=EQ-EN\r\n"
+        "[Mic]\r\nLabelMicValue=x\r\n");
     PanelLookState state;
     state.m_iCurrentPage = PageMic;
     state.m_iCurrentPreset = 2;
@@ -112,10 +115,11 @@ TEST_F(PanelLanguageTest, TrayMenuCaptionsWithTheirDefaults) {
 }
 
 TEST_F(PanelLanguageTest, TabStripLaysOutWhenTheSeparatorsShow) {
-    load("[Main]\r\nLabelPageEQ=EQ,,,,,10,50,,,\r\nLabelPageEffect=EFFECT\r\nLabelPageMic=MIC\r\n"
-         "LabelPageVirtual7ch1=7.1\r\nLabelPageLED=LED\r\nLabelPageENC=ENC\r\nLabelPageVMEffect=VM\r\n");
-    for (const char* tab : {"PageEQLabel", "PageEffectLabel", "PageMicLabel", "PageVirtual7p1Label", "PageLEDLabel",
-                            "PageENCLabel", "PageVMEffectLabel"}) {
+    load(
+        "[Main]\r\nLabelPageEQ=EQ,,,,,10,50,,,\r\nLabelPageEffect=EFFECT\r\nLabelPageMic=MIC\r\n"
+        "LabelPageVirtual7ch1=7.1\r\nLabelPageLED=LED\r\nLabelPageENC=ENC\r\nLabelPageVMEffect=VM\r\n");
+    for (const char* tab : {"PageEQLabel", "PageEffectLabel", "PageMicLabel", "PageVirtual7p1Label",
+                            "PageLEDLabel", "PageENCLabel", "PageVMEffectLabel"}) {
         form.control(tab).SetBounds(0, 0, 30, 12);
         form.Find<forms::TLabel>(tab)->SetAutoSize(false);
     }
@@ -136,7 +140,8 @@ TEST_F(PanelLanguageTest, TabStripLaysOutWhenTheSeparatorsShow) {
 class LanguageMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        temp.write("AudioConfig.cfg", "[MultiLanguageFolderMap]\r\nBritish=English\r\nEnglish=English\r\nChinese=中文\r\n");
+        temp.write("AudioConfig.cfg",
+                   "[MultiLanguageFolderMap]\r\nBritish=English\r\nEnglish=English\r\nChinese=中文\r\n");
         temp.write("Language/British/Language.ini", "[Main]\r\nLabelMenu1=Save (GB)\r\n");
         temp.write("Language/English/Language.ini", "[Main]\r\nLabelMenu1=Save (US)\r\n");
         temp.write("Language/Chinese/Language.ini", "[Main]\r\nLabelMenu1=保存\r\n");

@@ -20,10 +20,11 @@ protected:
         picture("Skin/Blue/bg.png", 300, 200);
         picture("Skin/Blue/on.png", 40, 20);
         picture("Skin/Blue/off.png", 30, 10);
-        temp.write("Skin/Blue/SkinSetting.ini",
-                   "[Main]\r\nMainFormImage=bg.png,0,0\r\nCloseImageUp=off.png,250,5,12,\r\nLogoImage=(null)\r\n"
-                   "[EQ]\r\nEQEQENImageUp=off.png,10,20\r\nEQEQENImageDown=on.png,11,21\r\n"
-                   "[LED]\r\nColor02Shape=50,60,20,10,5\r\nLEDFastRightSide=1\r\n");
+        temp.write(
+            "Skin/Blue/SkinSetting.ini",
+            "[Main]\r\nMainFormImage=bg.png,0,0\r\nCloseImageUp=off.png,250,5,12,\r\nLogoImage=(null)\r\n"
+            "[EQ]\r\nEQEQENImageUp=off.png,10,20\r\nEQEQENImageDown=on.png,11,21\r\n"
+            "[LED]\r\nColor02Shape=50,60,20,10,5\r\nLEDFastRightSide=1\r\n");
         config("0");
         ::setenv("APPDATA", temp.file("user").c_str(), 1);
     }
@@ -52,7 +53,8 @@ TEST_F(PanelSkinTest, EveryControlTakesThePictureOfItsStateAndTheWindowItsBackgr
     forms::TImage& eq = form.image("EQEQENImage");
     EXPECT_TRUE(eq.Visible());
     EXPECT_EQ(eq.BoundsRect(), (ui::Rect{10, 20, 40, 30})) << "sized to its picture";
-    EXPECT_EQ(form.image("CloseImage").BoundsRect(), (ui::Rect{250, 5, 262, 15})) << "width given, height kept";
+    EXPECT_EQ(form.image("CloseImage").BoundsRect(), (ui::Rect{250, 5, 262, 15}))
+        << "width given, height kept";
     EXPECT_FALSE(form.image("LogoImage").Visible());
     EXPECT_FALSE(form.image("Back_EQImage").Visible()) << "no record";
     EXPECT_EQ(form.ClientWidth(), 300);
@@ -73,7 +75,8 @@ TEST_F(PanelSkinTest, SwatchesAndTheLightingColoursComeWithTheSkin) {
     auto* swatch = form.Find<forms::TShape>("Color02Shape");
     EXPECT_EQ(swatch->BoundsRect(), (ui::Rect{50, 60, 70, 70}));
     EXPECT_EQ(swatch->Shape(), forms::TShapeType::stCircle);
-    EXPECT_EQ(form.Find<forms::TShape>("Color01Shape")->BoundsRect(), (ui::Rect{1, 2, 4, 6})) << "no value: stays";
+    EXPECT_EQ(form.Find<forms::TShape>("Color01Shape")->BoundsRect(), (ui::Rect{1, 2, 4, 6}))
+        << "no value: stays";
 }
 
 TEST_F(PanelSkinTest, RegionCutShapesTheWindowFromTheRegionFile) {
@@ -106,7 +109,8 @@ TEST_F(PanelSkinTest, UnreadableOrOutOfRangeRegionChangesNothing) {
 TEST_F(PanelSkinTest, MissingPictureKeepsThePreviousLook) {
     skin.LoadSkin(place(), "Blue", 0);
     skin.ApplySkinImages({}, temp.file("AudioConfig.cfg"));
-    temp.write("Skin/Broken/SkinSetting.ini", "[Main]\r\nMainFormImage=gone.png,0,0\r\n[EQ]\r\nEQEQENImageUp=x.png,1,1\r\n");
+    temp.write("Skin/Broken/SkinSetting.ini",
+               "[Main]\r\nMainFormImage=gone.png,0,0\r\n[EQ]\r\nEQEQENImageUp=x.png,1,1\r\n");
     skin.LoadSkin(place(), "Broken", 0);
     EXPECT_EQ(skin.ApplySkinImages({}, temp.file("AudioConfig.cfg")), SkinApplyResult::missingFile);
     EXPECT_EQ(skin.FailedFile(), temp.file("Skin/Broken/gone.png"));
@@ -168,8 +172,10 @@ namespace {
 
 // The about form takes the third menu's text as its caption, its two labels and the About logo.
 TEST_F(PanelSkinTest, AboutFormTakesItsTextsAndLogo) {
-    temp.write("Skin/Blue/SkinSetting.ini", "[About]\r\nLogoImage=on.png,8,9\r\n[Main]\r\nLogoImage=off.png,1,1\r\n");
-    temp.write("Language.ini", "[Main]\r\nLabelMenu3=About\r\n[About]\r\nLabelAbout=Panel 1.0\r\nLabelWeb=(null)\r\n");
+    temp.write("Skin/Blue/SkinSetting.ini",
+               "[About]\r\nLogoImage=on.png,8,9\r\n[Main]\r\nLogoImage=off.png,1,1\r\n");
+    temp.write("Language.ini",
+               "[Main]\r\nLabelMenu3=About\r\n[About]\r\nLabelAbout=Panel 1.0\r\nLabelWeb=(null)\r\n");
     forms::TForm about;
     auto& logo = about.Add<forms::TImage>("LOGOQ9Image");
     auto& text = about.Add<forms::TLabel>("AboutLabel");

@@ -105,7 +105,8 @@ TEST_F(ShippedDataTest, EverySkinHoldsEveryPictureKeyWithItsFileAndItsOutline) {
                     EXPECT_TRUE(core::fileExists(file)) << file;
                 }
             }
-            std::optional<RegionFileData> region = ReadRegionFile(core::joinPath(skinFolder, "MainForm_Frame.rgn"));
+            std::optional<RegionFileData> region =
+                ReadRegionFile(core::joinPath(skinFolder, "MainForm_Frame.rgn"));
             ASSERT_TRUE(region.has_value()) << skinFolder;
             EXPECT_EQ(region->m_bounds.left, 0);
             EXPECT_EQ(region->m_bounds.top, 0);
@@ -119,7 +120,8 @@ TEST_F(ShippedDataTest, DefaultSkinDressesTheWholeWindow) {
     struct Screen {
         const char* resolution;
         int width, height;
-    } screens[] = {{"", 800, 600}, {"960x540", 1280, 720}, {"1366x768", 1920, 1080}, {"1920x1080", 2560, 1440}};
+    } screens[] = {
+        {"", 800, 600}, {"960x540", 1280, 720}, {"1366x768", 1920, 1080}, {"1920x1080", 2560, 1440}};
     for (const Screen& screen : screens) {
         const char* resolution = screen.resolution;
         SkinnedForm form;
@@ -130,7 +132,8 @@ TEST_F(ShippedDataTest, DefaultSkinDressesTheWholeWindow) {
         ASSERT_EQ(presentation.ResolutionFolder(), resolution);
         presentation.LoadLanguage();
         presentation.LoadSkin();
-        ASSERT_EQ(presentation.Skin().ApplySkinImages({}, presentation.ProgramConfigPath()), SkinApplyResult::ok)
+        ASSERT_EQ(presentation.Skin().ApplySkinImages({}, presentation.ProgramConfigPath()),
+                  SkinApplyResult::ok)
             << presentation.Skin().FailedFile();
         presentation.Language().ApplyCaptions({});
         for (const SkinImageTarget& target : SkinImageTargets()) {
@@ -159,8 +162,9 @@ TEST_F(ShippedDataTest, DefaultSkinDressesTheWholeWindow) {
                     }
                 }
                 driver.runUntilIdle();
-                driver.saveSurface(form, std::string(shots) + "/default-skin-" + (*resolution ? resolution : "plain") +
-                                             "-page" + std::to_string(page) + ".png");
+                driver.saveSurface(form, std::string(shots) + "/default-skin-" +
+                                             (*resolution ? resolution : "plain") + "-page" +
+                                             std::to_string(page) + ".png");
             }
         }
     }

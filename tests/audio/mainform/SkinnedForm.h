@@ -29,8 +29,9 @@ public:
         for (int i = 2; i <= 7; ++i) {
             Add<forms::TBevel>("Bevel" + std::to_string(i)).SetBounds(0, 0, 2, 20);
         }
-        for (const char* swatch : {"Color01Shape", "Color02Shape", "Color03Shape", "Color04Shape", "Color05Shape",
-                                   "Color06Shape", "Color07Shape", "ColorSingleShape", "ColorBreatheShape"}) {
+        for (const char* swatch :
+             {"Color01Shape", "Color02Shape", "Color03Shape", "Color04Shape", "Color05Shape", "Color06Shape",
+              "Color07Shape", "ColorSingleShape", "ColorBreatheShape"}) {
             Add<forms::TShape>(swatch).SetBounds(1, 2, 3, 4);
         }
         Add<forms::TListBox>("ListBoxLanguageMap").Hide();

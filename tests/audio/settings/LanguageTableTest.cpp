@@ -113,7 +113,8 @@ TEST(LanguageTableTest, KeysAreEightyAndTheWarningsComeLast) {
 }
 
 TEST(LanguageTableTest, PathWithAndWithoutResolutionOrLanguage) {
-    EXPECT_EQ(LanguageTablePath("/p", "Language", "1366x768", "English"), "/p/Language/1366x768/English/Language.ini");
+    EXPECT_EQ(LanguageTablePath("/p", "Language", "1366x768", "English"),
+              "/p/Language/1366x768/English/Language.ini");
     EXPECT_EQ(LanguageTablePath("/p", "Language", "", "English"), "/p/Language/English/Language.ini");
     EXPECT_EQ(LanguageTablePath("/p", "Language", "", ""), "/p/Language/Language.ini");
 }

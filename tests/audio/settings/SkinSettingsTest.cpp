@@ -44,10 +44,8 @@ TEST(ImageValueTest, OldVersionMovesWhatTheKeysPagePlaces) {
         const char* key;
         int left, top, page;
     } cases[] = {
-        {"3D", "Back_3DImage", 402, 124, Page3D},
-        {"Main", "LogoImage", 10, 20, PageAlways},
-        {"Main", "CloseImageUp", 10, 20, Page3D},
-        {"EQ", "EQ60HzBarDownImage", 10, 20, PageEQ},
+        {"3D", "Back_3DImage", 402, 124, Page3D},       {"Main", "LogoImage", 10, 20, PageAlways},
+        {"Main", "CloseImageUp", 10, 20, Page3D},       {"EQ", "EQ60HzBarDownImage", 10, 20, PageEQ},
         {"EQ", "EQResetImageUp", 402, 124, PageAlways},
     };
     for (const Case& c : cases) {
@@ -122,8 +120,9 @@ TEST(SkinSettingsTest, MalformedGeometryThrows) {
 
 TEST(SkinSettingsTest, LightingModesComeFromTheFolderWithoutResolution) {
     TempFolder temp;
-    const std::string lighting = "[LED]\r\nLEDPageMode=1\r\nLEDFastRightSide=1\r\nColor03Shape=1,2,3,4,5\r\n"
-                                 "Color01Shape=8,8,8,8,8\r\n";
+    const std::string lighting =
+        "[LED]\r\nLEDPageMode=1\r\nLEDFastRightSide=1\r\nColor03Shape=1,2,3,4,5\r\n"
+        "Color01Shape=8,8,8,8,8\r\n";
     temp.write("Skin/Blue/SkinSetting.ini", lighting);
     temp.write("Skin/1366x768/Blue/SkinSetting.ini",
                "[LED]\r\nLEDPageMode=7\r\nColor01Shape=9,9,9,9,9\r\nColorBreatheBarImage=bar.bmp\r\n");
@@ -162,9 +161,15 @@ TEST(ResolutionFolderTest, StrictAreaComparisons) {
         long long width, height;
         const char* folder;
     } cases[] = {
-        {2560, 1440, "1920x1080"}, {1920, 1200, "1920x1080"}, {1920, 1080, "1366x768"},
-        {1600, 900, "1366x768"},   {1366, 768, "960x540"},    {1280, 720, "960x540"},
-        {960, 540, ""},            {800, 600, ""},            {0, 0, ""},
+        {2560, 1440, "1920x1080"},
+        {1920, 1200, "1920x1080"},
+        {1920, 1080, "1366x768"},
+        {1600, 900, "1366x768"},
+        {1366, 768, "960x540"},
+        {1280, 720, "960x540"},
+        {960, 540, ""},
+        {800, 600, ""},
+        {0, 0, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ResolutionFolderForScreen(c.width, c.height), c.folder) << c.width << "x" << c.height;
