@@ -13,6 +13,14 @@ std::string readValue(const std::string& path, const SkinKey& key) {
     return value;
 }
 
+// A swatch is placed in window pixels, which differ from one resolution's
+// skin to the next: the skin's own description gives it first, the lighting
+// description (shared by every resolution) when the skin's gives none.
+std::string readSwatchValue(const std::string& path, const std::string& lightingPath, const SkinKey& key) {
+    std::string value = readValue(path, key);
+    return value.empty() ? readValue(lightingPath, key) : value;
+}
+
 void takeLenient(const std::vector<std::string>& items, std::size_t index, int& field, bool& given) {
     if (index < items.size() && !items[index].empty()) {
         field = LenientInteger(items[index]);
@@ -82,7 +90,13 @@ void SkinSettings::Load(const std::string& path, const std::string& lightingPath
     m_iPreviousVirtualRadius = previousRadius;
     std::span<const SkinKey> keys = SkinKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        readKey(i, readValue(IsLightingSkinKey(keys[i]) ? lightingPath : path, keys[i]), oldVersion);
+        std::string value;
+        if (keys[i].m_kind == SkinKeyKind::Shape) {
+            value = readSwatchValue(path, lightingPath, keys[i]);
+        } else {
+            value = readValue(IsLightingSkinKey(keys[i]) ? lightingPath : path, keys[i]);
+        }
+        readKey(i, value, oldVersion);
     }
 }
 
@@ -148,11 +162,12 @@ const ImageSetting& SkinSettings::Image(std::string_view section, std::string_vi
     return index < 0 ? kNone : m_images[static_cast<std::size_t>(index)];
 }
 
-std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& lightingPath) {
+std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& path,
+                                                                          const std::string& lightingPath) {
     std::array<std::optional<SwatchShape>, kLightingSwatches> swatches;
     std::size_t first = static_cast<std::size_t>(SkinKeyIndex("LED", "Color01Shape"));
     for (std::size_t i = 0; i < kLightingSwatches; ++i) {
-        swatches[i] = readSwatch(readValue(lightingPath, SkinKeys()[first + i]));
+        swatches[i] = readSwatch(readSwatchValue(path, lightingPath, SkinKeys()[first + i]));
     }
     return swatches;
 }

@@ -33,9 +33,10 @@ public:
     SkinSettings();
 
     // Clears every record and reads the skin. `path` is its SkinSetting.ini;
-    // `lightingPath` the one the lighting keys come from (the skin's folder
-    // without the resolution folder). A missing file reads as all-empty. A
-    // malformed strict integer throws EConvertError, keeping what came before.
+    // `lightingPath` the one the lighting modes come from (the skin's folder
+    // without the resolution folder), which also gives each swatch that `path`
+    // does not place. A missing file reads as all-empty. A malformed strict
+    // integer throws EConvertError, keeping what came before.
     void Load(const std::string& path, const std::string& lightingPath, int oldVersion);
 
     // The record of section/key; an empty one for a key that holds no picture.
@@ -68,9 +69,10 @@ private:
 // page. The page starts as `keyPage`; item 6 replaces it.
 ImageSetting ParseImage(std::string_view value, int keyPage, int oldVersion);
 
-// The swatches as the lighting file gives them: one per swatch key, unset
-// where the value is empty.
-std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& lightingPath);
+// The swatches as loading reads them: one per swatch key, unset where neither
+// file gives a value.
+std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& path,
+                                                                          const std::string& lightingPath);
 
 // The lighting colours a skin starts with (0x00BBGGRR): colours 1 to 7, then
 // the single colour and the breathing colour.

@@ -166,12 +166,16 @@ void graduation(QPainter& p, const QRectF& r, bool small) {
     }
 }
 
-void track(QPainter& p, const QRectF& r, bool lit, bool horizontal) {
+// The equalizer's lower halves stay where they are, so they are only tinted;
+// the microphone's follows its knob and is lit.
+void track(QPainter& p, const QRectF& r, bool lit, bool horizontal, bool dim = false) {
     p.setPen(Qt::NoPen);
     p.setBrush(kDeep);
     p.drawRect(r);
     const QRectF inner = r.adjusted(1, 1, -1, -1);
-    if (lit) {
+    if (lit && dim) {
+        p.setBrush(QColor(30, 72, 92));
+    } else if (lit) {
         QLinearGradient glow(inner.topLeft(), horizontal ? inner.bottomLeft() : inner.topRight());
         glow.setColorAt(0, kAccentDeep);
         glow.setColorAt(0.5, kAccentBright);
@@ -384,9 +388,9 @@ QImage PageBackground(const QString& page, const QImage& under, double scale) {
     } else if (page == "effect") {
         group({176, 8, 288, 304});
     } else if (page == "surround") {
-        group({8, 0, 160, 288});
+        group({8, 2, 160, 286});
     } else if (page == "3d") {
-        group({170, 0, 294, 270});
+        group({170, 2, 294, 268});
     }
     return image;
 }
@@ -416,7 +420,7 @@ QImage ControlPicture(const layout::Picture& picture, const QImage& under, doubl
     case Art::TrackV:
     case Art::TrackVLower:
     case Art::TrackH:
-        track(p, r, picture.art == Art::TrackVLower, picture.art == Art::TrackH);
+        track(p, r, picture.art == Art::TrackVLower, picture.art == Art::TrackH, picture.glyph == "dim");
         break;
     case Art::KnobV:
     case Art::KnobH:

@@ -31,8 +31,8 @@ public:
         return pair(stem + "UpImage", stem + "DownImage", rect, art, glyph);
     }
     // A page-0 key shown only on this builder's page.
-    Builder& onPage(const std::string& key, QRect rect, Art art, int shownOn) {
-        out_.push_back({section_, key, rect, shownOn, art, true, {}, shownOn});
+    Builder& onPage(const std::string& key, QRect rect, Art art, int shownOn, QString glyph = {}) {
+        out_.push_back({section_, key, rect, shownOn, art, true, std::move(glyph), shownOn});
         return *this;
     }
     std::vector<Picture> take() { return std::move(out_); }
@@ -121,7 +121,7 @@ void eqPictures(std::vector<Picture>& all) {
     }
     for (int i = 0; i < kEqBands; ++i) {
         b.onPage(std::string("EQ") + kBands[i] + "BarDownImage",
-                 P(eqColumn(i) - 3, kEqTrackTop + kEqTravel / 2, 6, kEqTravel / 2), Art::TrackVLower, 1);
+                 P(eqColumn(i) - 3, kEqTrackTop + kEqTravel / 2, 6, kEqTravel / 2), Art::TrackVLower, 1, "dim");
     }
     for (Picture& picture : b.take()) {
         all.push_back(std::move(picture));

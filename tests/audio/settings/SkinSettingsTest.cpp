@@ -120,26 +120,31 @@ TEST(SkinSettingsTest, MalformedGeometryThrows) {
     }
 }
 
-TEST(SkinSettingsTest, LightingKeysComeFromTheFolderWithoutResolution) {
+TEST(SkinSettingsTest, LightingModesComeFromTheFolderWithoutResolution) {
     TempFolder temp;
-    const std::string lighting = "[LED]\r\nLEDPageMode=1\r\nLEDFastRightSide=1\r\nColor03Shape=1,2,3,4,5\r\n";
+    const std::string lighting = "[LED]\r\nLEDPageMode=1\r\nLEDFastRightSide=1\r\nColor03Shape=1,2,3,4,5\r\n"
+                                 "Color01Shape=8,8,8,8,8\r\n";
     temp.write("Skin/Blue/SkinSetting.ini", lighting);
     temp.write("Skin/1366x768/Blue/SkinSetting.ini",
                "[LED]\r\nLEDPageMode=7\r\nColor01Shape=9,9,9,9,9\r\nColorBreatheBarImage=bar.bmp\r\n");
+    const std::string resolutionPath = temp.file("Skin/1366x768/Blue/SkinSetting.ini");
     SkinSettings skin;
-    skin.Load(temp.file("Skin/1366x768/Blue/SkinSetting.ini"), temp.file("Skin/Blue/SkinSetting.ini"), 0);
+    skin.Load(resolutionPath, temp.file("Skin/Blue/SkinSetting.ini"), 0);
     EXPECT_EQ(skin.m_iLEDPageMode, 1);
     EXPECT_EQ(skin.m_iLEDFastRightSide, 1);
-    EXPECT_FALSE(skin.m_swatches[0].has_value());
+    EXPECT_EQ(skin.Image("LED", "ColorBreatheBarImage").m_strFileName, "bar.bmp");
+    // Swatches are window pixels: the resolution's own place wins, the shared one fills in.
+    ASSERT_TRUE(skin.m_swatches[0].has_value());
+    EXPECT_EQ(skin.m_swatches[0]->m_iLeft, 9);
     ASSERT_TRUE(skin.m_swatches[2].has_value());
     EXPECT_EQ(skin.m_swatches[2]->m_iOutline, 5);
-    EXPECT_EQ(skin.Image("LED", "ColorBreatheBarImage").m_strFileName, "bar.bmp");
+    EXPECT_FALSE(skin.m_swatches[1].has_value());
+    EXPECT_EQ(ReadSwatchShapes(resolutionPath, temp.file("Skin/Blue/SkinSetting.ini"))[2]->m_iLeft, 1);
 
-    // Without a lighting file the lighting page is not in use and the swatches stay.
-    skin.Load(temp.file("Skin/1366x768/Blue/SkinSetting.ini"), temp.file("Skin/Red/SkinSetting.ini"), 0);
+    // Without a lighting file the lighting page is not in use; unplaced swatches stay.
+    skin.Load(resolutionPath, temp.file("Skin/Red/SkinSetting.ini"), 0);
     EXPECT_EQ(skin.m_iLEDPageMode, 0);
     EXPECT_FALSE(skin.m_swatches[2].has_value());
-    EXPECT_EQ(ReadSwatchShapes(temp.file("Skin/Blue/SkinSetting.ini"))[2]->m_iLeft, 1);
 }
 
 TEST(SkinKeysTest, TwoHundredThirtyFiveKeysWithLogoTwice) {
