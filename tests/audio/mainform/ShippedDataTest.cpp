@@ -41,6 +41,14 @@ protected:
     InstallSettings install;
 };
 
+TEST_F(ShippedDataTest, SonvairHomePointsThePanelAtAnotherProgramFolder) {
+    ::unsetenv("SONVAIR_HOME");
+    EXPECT_EQ(PanelProgramFolder(), folder);
+    ::setenv("SONVAIR_HOME", "/opt/other", 1);
+    EXPECT_EQ(PanelProgramFolder(), "/opt/other");
+    ::unsetenv("SONVAIR_HOME");
+}
+
 TEST_F(ShippedDataTest, ConfigurationStartsThePanel) {
     MainWindowSettings settings;
     ASSERT_NO_THROW(settings.Read(ProgramConfigPath(folder)));
