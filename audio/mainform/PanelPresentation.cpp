@@ -1,5 +1,6 @@
 #include "audio/mainform/PanelPresentation.h"
 
+#include "audio/settings/EConvertError.h"
 #include "audio/settings/PanelConfigFile.h"
 #include "audio/settings/ResolutionFolder.h"
 #include "audio/settings/SkinList.h"
@@ -129,10 +130,18 @@ bool PanelPresentation::SkinMenuClick(forms::TMenuItem& item) {
     forms::TMenuItem* menu = item.Parent();
     const std::string previous = m_strSkin;
     m_strSkin = SkinNameFromCaption(item.Caption());
-    LoadSkin();
-    if (m_skin.ApplySkinImages(currentState(), ProgramConfigPath()) != SkinApplyResult::ok) {
+    auto restore = [&] {
         m_strSkin = previous;
         LoadSkin();
+    };
+    try {
+        LoadSkin();
+    } catch (const EConvertError&) {
+        restore();
+        throw;  // the window shows it; its look stays
+    }
+    if (m_skin.ApplySkinImages(currentState(), ProgramConfigPath()) != SkinApplyResult::ok) {
+        restore();
         return false;
     }
     if (menu != nullptr) {

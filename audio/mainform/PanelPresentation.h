@@ -34,9 +34,12 @@ public:
     void LoadLanguage();
     void LoadSkin();
 
+    // A malformed integer in the new table throws EConvertError; the records
+    // read before it stay.
     void LanguageMenuClick(forms::TMenuItem& item);
     // False when the new skin's pictures could not all be found: the window
-    // keeps its look and the previous skin stays chosen.
+    // keeps its look and the previous skin stays chosen. A malformed geometry
+    // value throws EConvertError with the previous skin loaded again.
     bool SkinMenuClick(forms::TMenuItem& item);
 
     PanelLanguage& Language() { return m_language; }

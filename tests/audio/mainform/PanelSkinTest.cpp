@@ -6,6 +6,7 @@
 
 #include "SkinnedForm.h"
 #include "audio/mainform/PanelPresentation.h"
+#include "audio/settings/EConvertError.h"
 #include "audio/settings/RegionFile.h"
 #include "platform/ui/headless/Driver.h"
 #include "support/TempFolder.h"
@@ -144,11 +145,16 @@ TEST_F(SkinMenuTest, ClickSwitchesTheSkinAndAFolderWithAnAmpersandIsFound) {
     EXPECT_NE(changed, nullptr);
     EXPECT_NE(temp.read("user/Panel/AudioConfig.cfg").find("DefaultSkin=R&B"), std::string::npos);
 
-    // A skin whose pictures are missing leaves everything as it was.
+    // A skin whose pictures are missing, or whose geometry is malformed,
+    // leaves everything as it was.
     menu.Items(1).Click();
     EXPECT_EQ(presentation.SkinName(), "R&B");
     EXPECT_TRUE(menu.Items(2).Checked());
     EXPECT_EQ(form.ClientWidth(), 320);
+    temp.write("Skin/Gone/SkinSetting.ini", "[EQ]\r\nEQSlider=top\r\n");
+    EXPECT_THROW(menu.Items(1).Click(), EConvertError);
+    EXPECT_EQ(presentation.SkinName(), "R&B");
+    EXPECT_EQ(presentation.Skin().Settings().Image("Main", "MainFormImage").m_strFileName, "bg.png");
 }
 
 }  // namespace
