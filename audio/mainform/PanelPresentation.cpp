@@ -3,6 +3,7 @@
 #include "audio/settings/EConvertError.h"
 #include "audio/settings/PanelConfigFile.h"
 #include "audio/settings/ResolutionFolder.h"
+#include "audio/settings/SkinLighting.h"
 #include "audio/settings/SkinList.h"
 #include "audio/settings/UserChoices.h"
 #include "platform/core/Path.h"
@@ -109,6 +110,9 @@ void PanelPresentation::LoadLanguage() {
 
 void PanelPresentation::LoadSkin() {
     m_skin.LoadSkin(m_place, m_strSkin, m_settings.m_iOldVersion);
+    if (audioState != nullptr) {
+        StoreSkinLighting(m_skin.Settings(), *audioState);
+    }
 }
 
 void PanelPresentation::LanguageMenuClick(forms::TMenuItem& item) {

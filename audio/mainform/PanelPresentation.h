@@ -6,6 +6,7 @@
 
 #include "audio/mainform/PanelLanguage.h"
 #include "audio/mainform/PanelSkin.h"
+#include "audio/settings/AudioState.h"
 #include "audio/settings/LanguageList.h"
 #include "platform/forms/TMenuItem.h"
 
@@ -49,6 +50,8 @@ public:
     const std::string& ResolutionFolder() const { return m_place.m_strResolutionFolder; }
     std::string ProgramConfigPath() const;
 
+    // When set, every loaded skin stores its lighting mode and colours here.
+    AudioState* audioState = nullptr;
     // The window's current state, asked for whenever the look is applied again.
     std::function<PanelLookState()> currentState = [] { return PanelLookState{}; };
     // After a switch: the current page drawn again.

@@ -131,6 +131,9 @@ TEST_F(SkinMenuTest, ClickSwitchesTheSkinAndAFolderWithAnAmpersandIsFound) {
     forms::TMenuItem& menu = form.menu("SkinMenu");
     EXPECT_TRUE(menu.Items(0).Checked());
     EXPECT_EQ(menu.Items(2).Caption(), "R&&B");
+    AudioState audio;
+    audio.m_iLEDColorRGB[3] = 0x123456;
+    presentation.audioState = &audio;
     EXPECT_EQ(menu.Items(2).DisplayCaption(), "R&B");
     presentation.LoadSkin();
     presentation.Skin().ApplySkinImages({}, presentation.ProgramConfigPath());
@@ -142,6 +145,8 @@ TEST_F(SkinMenuTest, ClickSwitchesTheSkinAndAFolderWithAnAmpersandIsFound) {
     EXPECT_EQ(form.ClientWidth(), 320);
     EXPECT_TRUE(menu.Items(2).Checked());
     EXPECT_FALSE(menu.Items(0).Checked());
+    EXPECT_EQ(audio.m_iLEDColorRGB[3], 0xFF0000) << "a new skin starts with its own lighting colours";
+    EXPECT_EQ(audio.m_iLEDPageMode, 0);
     EXPECT_NE(changed, nullptr);
     EXPECT_NE(temp.read("user/Panel/AudioConfig.cfg").find("DefaultSkin=R&B"), std::string::npos);
 
