@@ -63,7 +63,9 @@ std::optional<RegionFileData> ParseRegionData(std::string_view bytes) {
         if (!inside(rect, region.m_bounds)) {
             return std::nullopt;
         }
-        region.m_rects.push_back(rect);
+        if (!rect.isEmpty()) {  // adds nothing to the outline
+            region.m_rects.push_back(rect);
+        }
     }
     return region;
 }

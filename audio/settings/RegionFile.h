@@ -21,6 +21,7 @@ constexpr int kRegionCoordinateLimit = 16384;
 // The outline in `bytes`, or nullopt when they are not one: a short or wrong
 // header, more rectangles than the bytes hold, a bounding rectangle outside
 // 0..kRegionCoordinateLimit or empty, or a rectangle outside the bounds.
+// Empty rectangles are left out.
 std::optional<RegionFileData> ParseRegionData(std::string_view bytes);
 
 // ParseRegionData of a whole file; nullopt also when it cannot be read.
