@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6svg6
+    qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-multimedia-dev
     libudev-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei fonts-dejavu-core

@@ -5,6 +5,7 @@
 #include "audio/settings/ProfileStrings.h"
 #include "platform/core/Environment.h"
 #include "platform/core/Path.h"
+#include "platform/core/ProgramFolder.h"
 #include "platform/core/Unicode.h"
 
 namespace {
@@ -14,6 +15,10 @@ constexpr const char* kUsbVidPidSection = "USB_VID_PID";
 constexpr std::size_t kPluginKeyCharacters = 31;
 
 }  // namespace
+
+std::string PanelProgramFolder() {
+    return core::programFolder("SONVAIR_HOME");
+}
 
 std::string ProgramConfigPath(const std::string& programFolder) {
     return core::joinPath(programFolder, kConfigFileName);

@@ -6,6 +6,10 @@
 // Where the two copies of the panel configuration file lie, and the sections
 // read on demand rather than once at start-up.
 
+// The panel's program folder: the folder of the running program, or the value
+// of SONVAIR_HOME when it is set (installs, tests and scripted runs).
+std::string PanelProgramFolder();
+
 // The program copy: the program folder followed by "AudioConfig.cfg".
 std::string ProgramConfigPath(const std::string& programFolder);
 

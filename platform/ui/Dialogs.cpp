@@ -1,3 +1,4 @@
+#include "platform/ui/ColorDialog.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Messages.h"
@@ -13,6 +14,11 @@ int messageBox(Window* owner, const std::string& text, const std::string& captio
 std::optional<std::string> fileDialog(const FileDialogOptions& options) {
     detail::Dispatcher* dispatcher = detail::Dispatcher::current();
     return dispatcher ? dispatcher->backend().fileDialog(options) : std::nullopt;
+}
+
+std::optional<COLORREF> colorDialog(const ColorDialogOptions& options) {
+    detail::Dispatcher* dispatcher = detail::Dispatcher::current();
+    return dispatcher ? dispatcher->backend().colorDialog(options) : std::nullopt;
 }
 
 }  // namespace ui

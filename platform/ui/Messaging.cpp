@@ -85,6 +85,17 @@ Rect workArea() {
     return dispatcher ? dispatcher->backend().workArea() : Rect{0, 0, 1920, 1040};
 }
 
+Rect screenRect() {
+    Dispatcher* dispatcher = Dispatcher::current();
+    return dispatcher ? dispatcher->backend().screenRect() : Rect{0, 0, 1920, 1080};
+}
+
+void processMessages() {
+    if (Dispatcher* dispatcher = Dispatcher::current()) {
+        dispatcher->runUntilIdle();
+    }
+}
+
 std::chrono::milliseconds doubleClickTime() {
     return std::chrono::milliseconds(500);
 }

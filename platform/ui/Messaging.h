@@ -26,6 +26,8 @@ bool isWindow(WindowHandle handle);
 // Runs the message loop until postQuitMessage; returns its exit code.
 int runMessageLoop();
 void postQuitMessage(int exitCode);
+// Hands out everything queued now (messages, paints, due timers) and returns.
+void processMessages();
 
 void releaseCapture();
 Window* captureWindow();
@@ -35,6 +37,8 @@ Window* activeWindow();
 Point cursorPos();
 // The screen without the task bar.
 Rect workArea();
+// The whole primary screen.
+Rect screenRect();
 // Two presses within this time and a few pixels make a double click.
 std::chrono::milliseconds doubleClickTime();
 

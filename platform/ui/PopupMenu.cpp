@@ -8,19 +8,42 @@
 namespace ui {
 
 PopupMenu& PopupMenu::append(UINT command, std::string text, MenuItemState state) {
-    items_.push_back({command, std::move(text), false, state});
+    items_.push_back({command, std::move(text), false, state, MenuItemCheck::none, {}});
     return *this;
 }
 
 PopupMenu& PopupMenu::appendSeparator() {
-    items_.push_back({0, {}, true, MenuItemState::enabled});
+    items_.push_back({0, {}, true, MenuItemState::enabled, MenuItemCheck::none, {}});
     return *this;
 }
 
-bool PopupMenu::offers(UINT command) const {
-    return std::any_of(items_.begin(), items_.end(), [&](const PopupMenuItem& item) {
-        return !item.separator && item.state == MenuItemState::enabled && item.command == command;
+PopupMenu& PopupMenu::check(MenuItemCheck mark) {
+    if (!items_.empty()) {
+        items_.back().check = mark;
+    }
+    return *this;
+}
+
+PopupMenu& PopupMenu::appendSubmenu(std::string text, const PopupMenu& submenu, MenuItemState state) {
+    items_.push_back({0, std::move(text), false, state, MenuItemCheck::none, submenu.items()});
+    return *this;
+}
+
+namespace {
+
+bool offeredIn(const std::vector<PopupMenuItem>& items, UINT command) {
+    return std::any_of(items.begin(), items.end(), [&](const PopupMenuItem& item) {
+        if (item.separator || item.state != MenuItemState::enabled) {
+            return false;
+        }
+        return item.submenu.empty() ? item.command == command : offeredIn(item.submenu, command);
     });
+}
+
+}  // namespace
+
+bool PopupMenu::offers(UINT command) const {
+    return offeredIn(items_, command);
 }
 
 int trackPopupMenu(const PopupMenu& menu, Point screen, Window* owner, unsigned flags) {

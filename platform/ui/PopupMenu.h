@@ -11,11 +11,15 @@ class Window;
 
 enum class MenuItemState { enabled, disabled };
 
+enum class MenuItemCheck { none, checked, radio };  // radio: a checked item drawn with a dot
+
 struct PopupMenuItem {
     UINT command = 0;
     std::string text;
     bool separator = false;
     MenuItemState state = MenuItemState::enabled;
+    MenuItemCheck check = MenuItemCheck::none;
+    std::vector<PopupMenuItem> submenu;  // not empty: the item opens these and has no command of its own
     friend bool operator==(const PopupMenuItem&, const PopupMenuItem&) = default;
 };
 
@@ -24,9 +28,14 @@ class PopupMenu {
 public:
     PopupMenu& append(UINT command, std::string text, MenuItemState state = MenuItemState::enabled);
     PopupMenu& appendSeparator();
+    // The last item appended gets the mark.
+    PopupMenu& check(MenuItemCheck mark);
+    PopupMenu& appendSubmenu(std::string text, const PopupMenu& submenu,
+                             MenuItemState state = MenuItemState::enabled);
 
     const std::vector<PopupMenuItem>& items() const { return items_; }
-    // True when an enabled item carries the command, so choosing it is possible.
+    // True when an enabled item carries the command, so choosing it is possible
+    // (items of enabled sub-menus included).
     bool offers(UINT command) const;
 
 private:

@@ -12,8 +12,8 @@ namespace ui::detail {
 namespace {
 
 // A missing picture must not leave the program without an icon to click.
-Image trayPicture(int resourceId) {
-    Image picture = Image::fromPngResource(resourceId);
+Image trayPicture(const TrayIconData& data) {
+    Image picture = data.picture.isNull() ? Image::fromPngResource(data.iconResourceId) : data.picture;
     if (picture.isNull()) {
         picture = Image(16, 16, 0xFF3A6EA5u);
     }
@@ -26,7 +26,7 @@ bool TrayIconList::add(const TrayIconData& data, BackendImpl& backend) {
     if (data.owner == nullptr || !data.owner->exists() || find(data.owner, data.id) != nullptr) {
         return false;
     }
-    TrayIconEntry entry{data, trayPicture(data.iconResourceId), backend.createTrayIcon(*data.owner, data.id)};
+    TrayIconEntry entry{data, trayPicture(data), backend.createTrayIcon(*data.owner, data.id)};
     if (entry.native) {
         entry.native->update(entry.picture, entry.data.tip);
     }
@@ -39,8 +39,8 @@ bool TrayIconList::modify(const TrayIconData& data) {
     if (entry == nullptr) {
         return false;
     }
-    if (data.iconResourceId != entry->data.iconResourceId) {
-        entry->picture = trayPicture(data.iconResourceId);
+    if (data.iconResourceId != entry->data.iconResourceId || !data.picture.isNull()) {
+        entry->picture = trayPicture(data);
     }
     entry->data = data;
     if (entry->native) {

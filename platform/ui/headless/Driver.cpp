@@ -216,6 +216,14 @@ const std::vector<FileDialogOptions>& Driver::fileDialogs() const {
     return backend().shownFileDialogs;
 }
 
+void Driver::answerColorDialog(std::optional<COLORREF> color) {
+    backend().colorDialogAnswers.push_back(color);
+}
+
+const std::vector<ColorDialogOptions>& Driver::colorDialogs() const {
+    return backend().shownColorDialogs;
+}
+
 void Driver::answerPopupMenu(std::optional<UINT> command) {
     backend().popupMenuAnswers.push_back(command);
 }
@@ -291,6 +299,10 @@ std::vector<Window*> Driver::visibleWindows() const {
 
 void Driver::setWorkArea(const Rect& area) {
     backend().workArea_ = area;
+}
+
+void Driver::setScreenRect(const Rect& screen) {
+    backend().screenRect_ = screen;
 }
 
 }  // namespace ui::headless

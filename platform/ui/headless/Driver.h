@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Clock.h"
+#include "platform/ui/ColorDialog.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PopupMenu.h"
@@ -93,6 +94,8 @@ public:
     void answerFileDialog(std::optional<std::string> path);  // default: cancelled
     const std::vector<ShownMessageBox>& messageBoxes() const;
     const std::vector<FileDialogOptions>& fileDialogs() const;
+    void answerColorDialog(std::optional<COLORREF> color);  // default: cancelled
+    const std::vector<ColorDialogOptions>& colorDialogs() const;
     // The command the next popup menu chooses; default without an answer: dismissed.
     void answerPopupMenu(std::optional<UINT> command);
     const std::vector<ShownPopupMenu>& popupMenus() const;
@@ -110,6 +113,7 @@ public:
     Image desktop(const Rect& screenArea) const;
     std::vector<Window*> visibleWindows() const;  // bottom to top
     void setWorkArea(const Rect& area);
+    void setScreenRect(const Rect& screen);  // 1920 x 1080 unless set
 
 private:
     core::VirtualClock clock_;

@@ -94,6 +94,16 @@ std::optional<std::string> HeadlessBackend::fileDialog(const FileDialogOptions& 
     return answer;
 }
 
+std::optional<COLORREF> HeadlessBackend::colorDialog(const ColorDialogOptions& options) {
+    shownColorDialogs.push_back(options);
+    if (colorDialogAnswers.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<COLORREF> answer = colorDialogAnswers.front();
+    colorDialogAnswers.pop_front();
+    return answer;
+}
+
 std::optional<UINT> HeadlessBackend::trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
                                                     unsigned flags) {
     shownPopupMenus.push_back({menu, screen, owner.handle(), flags});

@@ -25,12 +25,16 @@ public:
     void wake() override {}
     Point cursorPos() const override;
     Rect workArea() const override { return workArea_; }
+    Rect screenRect() const override { return screenRect_; }
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+    std::optional<COLORREF> colorDialog(const ColorDialogOptions& options) override;
     std::unique_ptr<detail::NativeTrayIcon> createTrayIcon(Window&, UINT) override { return nullptr; }
     std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
                                        unsigned flags) override;
+    std::unique_ptr<detail::NativeSound> createSound() override { return nullptr; }
+    bool hasAudioOutput() const override { return false; }
 
     std::deque<std::function<void(Window&)>> modalAnswers;
     std::function<void(Window&)> unansweredModal;
@@ -40,7 +44,10 @@ public:
     std::vector<FileDialogOptions> shownFileDialogs;
     std::deque<std::optional<UINT>> popupMenuAnswers;
     std::vector<ShownPopupMenu> shownPopupMenus;
+    std::deque<std::optional<COLORREF>> colorDialogAnswers;
+    std::vector<ColorDialogOptions> shownColorDialogs;
     Rect workArea_{0, 0, 1920, 1040};
+    Rect screenRect_{0, 0, 1920, 1080};
 
 private:
     std::set<std::uint64_t> answered_;

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/QtBackend.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include "platform/ui/detail/QtConvert.h"
 #include "platform/ui/detail/WindowState.h"
 #include "platform/ui/qt/QtEdit.h"
+#include "platform/ui/qt/QtSound.h"
 #include "platform/ui/qt/QtTrayIcon.h"
 #include "platform/ui/qt/QtWindow.h"
 
@@ -188,6 +190,20 @@ Rect QtBackend::workArea() const {
     return screen ? detail::fromQRect(screen->availableGeometry()) : Rect{0, 0, 1920, 1040};
 }
 
+Rect QtBackend::screenRect() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? detail::fromQRect(screen->geometry()) : Rect{0, 0, 1920, 1080};
+}
+
+std::optional<COLORREF> QtBackend::colorDialog(const ColorDialogOptions& options) {
+    const QColor initial(GetRValue(options.initial), GetGValue(options.initial), GetBValue(options.initial));
+    const QColor chosen = QColorDialog::getColor(initial, widgetOf(options.owner));
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return RGB(chosen.red(), chosen.green(), chosen.blue());
+}
+
 int QtBackend::messageBox(Window* owner, const std::string& text, const std::string& caption, unsigned type) {
     QMessageBox box(iconFor(type), detail::toQString(caption), detail::toQString(text), buttonsFor(type),
                     widgetOf(owner));
@@ -233,22 +249,49 @@ std::unique_ptr<detail::NativeTrayIcon> QtBackend::createTrayIcon(Window& owner,
     return std::make_unique<QtTrayIcon>(owner, id);
 }
 
-std::optional<UINT> QtBackend::trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner, unsigned) {
-    QMenu popup(widgetOf(&owner));
-    for (const PopupMenuItem& item : menu.items()) {
+namespace {
+
+void addItems(QMenu& menu, const std::vector<PopupMenuItem>& items) {
+    for (const PopupMenuItem& item : items) {
         if (item.separator) {
-            popup.addSeparator();
+            menu.addSeparator();
             continue;
         }
-        QAction* action = popup.addAction(detail::toQString(item.text));
+        const bool enabled = item.state == MenuItemState::enabled;
+        if (!item.submenu.empty()) {
+            QMenu* sub = menu.addMenu(detail::toQString(item.text));
+            sub->setEnabled(enabled);
+            addItems(*sub, item.submenu);
+            continue;
+        }
+        QAction* action = menu.addAction(detail::toQString(item.text));
         action->setData(item.command);
-        action->setEnabled(item.state == MenuItemState::enabled);
+        action->setEnabled(enabled);
+        if (item.check != MenuItemCheck::none) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
     }
+}
+
+}  // namespace
+
+std::optional<UINT> QtBackend::trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner, unsigned) {
+    QMenu popup(widgetOf(&owner));
+    addItems(popup, menu.items());
     const QAction* chosen = popup.exec(QPoint(screen.x, screen.y));
     if (chosen == nullptr) {
         return std::nullopt;
     }
     return chosen->data().toUInt();
+}
+
+std::unique_ptr<detail::NativeSound> QtBackend::createSound() {
+    return hasAudioOutput() ? std::make_unique<QtSound>() : nullptr;
+}
+
+bool QtBackend::hasAudioOutput() const {
+    return QtSound::outputAvailable();
 }
 
 }  // namespace ui::qt

@@ -22,12 +22,16 @@ public:
     void wake() override;
     Point cursorPos() const override;
     Rect workArea() const override;
+    Rect screenRect() const override;
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;
+    std::optional<COLORREF> colorDialog(const ColorDialogOptions& options) override;
     std::unique_ptr<detail::NativeTrayIcon> createTrayIcon(Window& owner, UINT id) override;
     std::optional<UINT> trackPopupMenu(const PopupMenu& menu, Point screen, Window& owner,
                                        unsigned flags) override;
+    std::unique_ptr<detail::NativeSound> createSound() override;
+    bool hasAudioOutput() const override;
 
 private:
     std::unique_ptr<QObject> waker_;

@@ -1,0 +1,98 @@
+#include "LanguageTexts.h"
+
+namespace {
+
+// "(null)" hides a control the default design leaves out (the 3D tab, the sync switch).
+constexpr CaptionTexts kTexts[] = {
+    {"LabelMenu1", "SAVE", "保存"},
+    {"LabelMenu2", "LOAD", "载入"},
+    {"LabelMenu3", "ABOUT", "关于"},
+    {"LabelPageEQ", "EQ", "均衡器"},
+    {"LabelPage3D", "(null)", "(null)"},
+    {"LabelPageEffect", "EFFECT", "音效"},
+    {"LabelPageMic", "MIC", "麦克风"},
+    {"LabelPageVirtual7ch1", "7.1", "虚拟7.1"},
+    {"LabelActive", "Headset connected", "耳机已连接"},
+    {"LabelUnDriver", "Driver not installed", "驱动程序未安装"},
+    {"LabelUnactive", "Headset not connected", "耳机未连接"},
+    {"LabelSync", "(null)", "(null)"},
+    {"LabelSetting", "Current preset", "当前预设"},
+    {"LabelSX", "Music", "音乐"},
+    {"LabelFeatures", "SOUND FEATURES", "音效功能"},
+    {"LabelCompanyName", "Sonvair Audio", "Sonvair 音频"},
+    {"DeviceInLabel", "Plugged in", "已插入"},
+    {"DeviceOutLabel", "Unplugged", "已拔出"},
+    {"LabelPageLED", "LED", "灯光"},
+    {"LabelPageENC", "ENC", "降噪"},
+    {"LabelPageVMEffect", "VOICE", "变声"},
+    {"LabelLanguage", "Language", "语言"},
+    {"LabelSkin", "Skin", "皮肤"},
+    {"LabelClose", "Close", "关闭"},
+    {"LabelPlugin", "Plugin", "插件"},
+    {"LabelEQEnable", "EQ-EN", "均衡开启"},
+    {"LableEQ3DEnable", "3D-EN", "3D开启"},
+    {"LabelEQReset", "RESET", "重置"},
+    {"LabelEQS1", "Music", "音乐"},
+    {"LabelEQS2", "Game", "游戏"},
+    {"LabelEQS3", "Movie", "电影"},
+    {"LabelEQS4", "Voice", "人声"},
+    {"LabelEQ60Hz", "60Hz", "60Hz"},
+    {"LabelEQ300Hz", "300Hz", "300Hz"},
+    {"LabelEQ1200Hz", "1.2kHz", "1.2kHz"},
+    {"LabelEQ3600Hz", "3.6kHz", "3.6kHz"},
+    {"LabelEQ12000Hz", "12kHz", "12kHz"},
+    {"Label3DEnable", "3D-EN", "3D开启"},
+    {"Label3DFBM", "FBM", "FBM"},
+    {"Label3DReset", "RESET", "重置"},
+    {"Label3DLeftChannel", "LEFT", "左声道"},
+    {"Label3DRightChannel", "RIGHT", "右声道"},
+    {"Label3DConnection", "Channel link", "声道联动"},
+    {"LabelEffectNothing", "None", "无"},
+    {"LabelEffectTheater", "Theater", "剧院"},
+    {"LabelEffectBathroom", "Bathroom", "浴室"},
+    {"LabelEffectLivingroom", "Living room", "客厅"},
+    {"LabelEffectStoneGallery", "Stone gallery", "石廊"},
+    {"LabelMicBoost", "MIC BOOST", "麦克风增强"},
+    {"LabelMicMute", "MUTE", "静音"},
+    {"LabelMicMonitor", "MONITOR", "监听"},
+    {"LabelMicGain", "MIC GAIN", "麦克风增益"},
+    {"LabelMicValue", "50", "50"},
+    {"Label7ch1Enable", "VIRTUAL 7.1", "虚拟7.1"},
+    {"LabelVirtualClockwise", "Rotate right", "顺时针旋转"},
+    {"LabelVirtualCounterclockwise", "Rotate left", "逆时针旋转"},
+    {"LabelVirtualEnlarge", "Enlarge", "扩大"},
+    {"LabelVirtualNarrow", "Narrow", "缩小"},
+    {"Label7ch1Reset", "RESET", "重置"},
+    {"ColorBreatheLabel", "Breathe", "呼吸"},
+    {"ColorRainbowLabel", "Rainbow", "彩虹"},
+    {"ColorPulsatingLabel", "Multi-Breathe", "多色呼吸"},
+    {"ColorSelectLabel", "PALETTE", "调色板"},
+    {"ColorEffectLabel", "LIGHTING EFFECT", "灯光效果"},
+    {"ColorLEDOffLabel", "LED OFF", "关闭灯光"},
+    {"ColorSingleLabel", "SINGLE COLOR", "单色"},
+    {"ColorSlowLabel", "Slow", "慢"},
+    {"ColorFastLabel", "Fast", "快"},
+    {"ENCFunctionLabel", "NOISE CANCEL", "环境降噪"},
+    {"LabelENCValue", "0", "0"},
+    {"VMEffectNoneLabel", "No effect", "无变声"},
+    {"VMEffect1Label", "Voice 1", "变声 1"},
+    {"VMEffect2Label", "Voice 2", "变声 2"},
+    {"VMEffect3Label", "Voice 3", "变声 3"},
+    {"VMEffect4Label", "Voice 4", "变声 4"},
+    {"VMFunctionLabel", "VOICE EFFECT", "变声功能"},
+    {"LabelAbout", "SonvairApp - headset control panel", "SonvairApp 耳机控制面板"},
+    {"LabelWeb", "www.sonvair.example", "www.sonvair.example"},
+    {"LabelWarning", "The headset is not connected.", "耳机未连接。"},
+    {"LabelWarning1", "Noise cancellation is not available for this headset.", "此耳机不支持降噪功能。"},
+};
+
+}  // namespace
+
+const char* CaptionText(std::string_view key, std::string_view language) {
+    for (const CaptionTexts& texts : kTexts) {
+        if (key == texts.key) {
+            return language == "Chinese" ? texts.chinese : texts.english;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,151 @@
+#include "platform/forms/TImage.h"
+
+#include <fstream>
+
+#include "platform/forms/LayoutProperties.h"
+
+namespace forms {
+
+namespace {
+
+bool startsAsBitmap(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char magic[2] = {};
+    in.read(magic, 2);
+    return in.gcount() == 2 && magic[0] == 'B' && magic[1] == 'M';
+}
+
+ui::Image keyedOut(const ui::Image& picture) {
+    ui::Image result = picture.copy(ui::rectAt(0, 0, picture.width(), picture.height()));
+    const ui::Argb key = picture.pixel(0, picture.height() - 1) | 0xFF000000u;
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x) {
+            if ((result.pixel(x, y) | 0xFF000000u) == key) {
+                result.setPixel(x, y, 0);
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+TImage::TImage(TForm& owner) : TControl(owner, Windowed::no) {
+    SetBounds(0, 0, 105, 105);
+}
+
+bool TImage::LoadPicture(const std::string& path) {
+    pictureFile_ = path;
+    picture_ = ui::Image::fromFile(path);
+    isBitmap_ = !picture_.isNull() && startsAsBitmap(path);
+    Prepare();
+    return !picture_.isNull();
+}
+
+void TImage::SetPicture(const ui::Image& picture) {
+    pictureFile_.clear();
+    picture_ = picture;
+    isBitmap_ = true;  // a picture drawn in memory counts as a bitmap
+    Prepare();
+}
+
+void TImage::ClearPicture() {
+    pictureFile_.clear();
+    picture_ = ui::Image();
+    isBitmap_ = false;
+    Prepare();
+}
+
+void TImage::Prepare() {
+    shown_ = transparent_ && isBitmap_ && !picture_.isNull() ? keyedOut(picture_) : picture_;
+    AdjustSize();
+    Invalidate();
+}
+
+void TImage::SetStretch(bool stretch) {
+    stretch_ = stretch;
+    Invalidate();
+}
+
+void TImage::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    AdjustSize();
+}
+
+void TImage::SetCenter(bool center) {
+    center_ = center;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool transparent) {
+    if (transparent_ != transparent) {
+        transparent_ = transparent;
+        Prepare();
+    }
+}
+
+void TImage::AdjustSize() {
+    if (autoSize_ && !picture_.isNull()) {
+        SetBounds(Left(), Top(), picture_.width(), picture_.height());
+    }
+}
+
+void TImage::Paint(ui::DeviceContext& dc, const ui::Rect& rect) {
+    if (shown_.isNull()) {
+        return;
+    }
+    const ui::Rect source = ui::rectAt(0, 0, shown_.width(), shown_.height());
+    if (stretch_) {
+        dc.drawImage(shown_, rect, source);
+        return;
+    }
+    int x = rect.left;
+    int y = rect.top;
+    if (center_) {
+        x += (rect.width() - shown_.width()) / 2;
+        y += (rect.height() - shown_.height()) / 2;
+    }
+    dc.drawImage(shown_, x, y);
+}
+
+bool TImage::SetProperty(const std::string& key, const LayoutValue& value, const std::string& folder,
+                         std::string& error) {
+    if (key == "Picture") {
+        const std::optional<std::string> file = value.text();
+        if (!file) {
+            error = "Picture wants one file name";
+            return false;
+        }
+        if (file->empty()) {
+            ClearPicture();
+            return true;
+        }
+        const std::string path = layout::resolvePath(folder, *file);
+        if (!LoadPicture(path)) {
+            error = "cannot read the picture \"" + path + "\"";
+            return false;
+        }
+        return true;
+    }
+    if (key == "Stretch") {
+        return layout::apply(value, error, [&](bool v) { SetStretch(v); });
+    }
+    if (key == "AutoSize") {
+        return layout::apply(value, error, [&](bool v) { SetAutoSize(v); });
+    }
+    if (key == "Center") {
+        return layout::apply(value, error, [&](bool v) { SetCenter(v); });
+    }
+    if (key == "Transparent") {
+        return layout::apply(value, error, [&](bool v) { SetTransparent(v); });
+    }
+    return TControl::SetProperty(key, value, folder, error);
+}
+
+void TImage::DescribeState(std::ostream& out) const {
+    TControl::DescribeState(out);
+    out << " picture=";
+    writeQuoted(out, pictureFile_.substr(pictureFile_.find_last_of('/') + 1));
+}
+
+}  // namespace forms
