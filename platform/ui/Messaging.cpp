@@ -90,8 +90,14 @@ Rect screenRect() {
     return dispatcher ? dispatcher->backend().screenRect() : Rect{0, 0, 1920, 1080};
 }
 
+Image grabScreen(const Rect& screen) {
+    Dispatcher* dispatcher = Dispatcher::current();
+    return dispatcher ? dispatcher->backend().grabScreen(screen) : Image();
+}
+
 void processMessages() {
     if (Dispatcher* dispatcher = Dispatcher::current()) {
+        dispatcher->backend().processNativeEvents();
         dispatcher->runUntilIdle();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "platform/ui/Image.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/WindowHandle.h"
 
@@ -39,6 +40,9 @@ Point cursorPos();
 Rect workArea();
 // The whole primary screen.
 Rect screenRect();
+// What the screen shows inside the rectangle: read back from the display on the
+// desktop, the visible windows' surfaces stacked headless.
+Image grabScreen(const Rect& screen);
 // Two presses within this time and a few pixels make a double click.
 std::chrono::milliseconds doubleClickTime();
 

@@ -19,6 +19,7 @@ struct TrayIconData {
     int iconResourceId = 0;  // a PNG resource; a plain icon stands in when it is missing
     Image picture;           // taken instead of the resource when not null
     std::string tip;
+    Image picture;  // taken instead of the resource when not null
 };
 
 // False when no session runs, the owner is not an open window or the icon exists already.

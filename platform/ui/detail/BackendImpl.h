@@ -34,12 +34,15 @@ public:
     // (clock time). Returns false when nothing can ever happen again (headless),
     // so a loop that waits for more must end.
     virtual bool waitForEvents(std::optional<std::chrono::nanoseconds> deadline, Window* modal) = 0;
+    // Hands out the native events waiting now, without waiting for more.
+    virtual void processNativeEvents() = 0;
     // Any thread: a message was posted.
     virtual void wake() = 0;
 
     virtual Point cursorPos() const = 0;
     virtual Rect workArea() const = 0;
     virtual Rect screenRect() const = 0;  // the whole primary screen
+    virtual Image grabScreen(const Rect& screen) const = 0;
     virtual int messageBox(Window* owner, const std::string& text, const std::string& caption,
                            unsigned type) = 0;
     virtual std::optional<std::string> fileDialog(const FileDialogOptions& options) = 0;

@@ -1,6 +1,7 @@
 #include "platform/ui/headless/HeadlessBackend.h"
 
 #include "platform/core/DebugOutput.h"
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/detail/Dispatcher.h"
@@ -92,6 +93,18 @@ std::optional<std::string> HeadlessBackend::fileDialog(const FileDialogOptions& 
     auto answer = fileDialogAnswers.front();
     fileDialogAnswers.pop_front();
     return answer;
+}
+
+Image HeadlessBackend::grabScreen(const Rect& screen) const {
+    Image shot(screen.width(), screen.height(), 0xFF000000u);
+    DeviceContext dc(shot);
+    for (Window* window : detail::Dispatcher::current()->windows()) {
+        if (window->isVisible() && !window->isMinimized()) {
+            const Rect r = window->windowRect().offset(-screen.left, -screen.top);
+            dc.bitBlt(r, window->surface(), {0, 0});
+        }
+    }
+    return shot;
 }
 
 std::optional<COLORREF> HeadlessBackend::colorDialog(const ColorDialogOptions& options) {

@@ -23,9 +23,11 @@ public:
     std::unique_ptr<detail::NativeEdit> createEdit(EditControl& edit, Window& parent) override;
     bool waitForEvents(std::optional<std::chrono::nanoseconds> deadline, Window* modal) override;
     void wake() override {}
+    void processNativeEvents() override {}
     Point cursorPos() const override;
     Rect workArea() const override { return workArea_; }
     Rect screenRect() const override { return screenRect_; }
+    Image grabScreen(const Rect& screen) const override;
     int messageBox(Window* owner, const std::string& text, const std::string& caption,
                    unsigned type) override;
     std::optional<std::string> fileDialog(const FileDialogOptions& options) override;

@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPixmap>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSortFilterProxyModel>
@@ -21,6 +22,7 @@
 #include "platform/core/DebugOutput.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/detail/Dispatcher.h"
+#include "platform/ui/detail/GraphicsData.h"
 #include "platform/ui/detail/QtConvert.h"
 #include "platform/ui/detail/WindowState.h"
 #include "platform/ui/qt/QtEdit.h"
@@ -163,6 +165,10 @@ bool QtBackend::waitForEvents(std::optional<std::chrono::nanoseconds> deadline, 
     return true;
 }
 
+void QtBackend::processNativeEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
 void QtBackend::wake() {
     // Inside the window thread the loop is not asleep while this code runs.
     if (detail::Dispatcher* dispatcher = detail::Dispatcher::current();
@@ -193,6 +199,17 @@ Rect QtBackend::workArea() const {
 Rect QtBackend::screenRect() const {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? detail::fromQRect(screen->geometry()) : Rect{0, 0, 1920, 1080};
+}
+
+Image QtBackend::grabScreen(const Rect& rect) const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return Image();
+    }
+    const QPixmap shot = screen->grabWindow(0, rect.left, rect.top, rect.width(), rect.height());
+    Image picture;
+    picture.data().image = shot.toImage().convertToFormat(detail::kImageFormat);
+    return picture;
 }
 
 std::optional<COLORREF> QtBackend::colorDialog(const ColorDialogOptions& options) {
