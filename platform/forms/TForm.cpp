@@ -25,15 +25,6 @@ constexpr ui::UINT SC_MINIMIZE = 0xF020;
 constexpr ui::UINT SC_CLOSE = 0xF060;
 constexpr ui::UINT SC_RESTORE = 0xF120;
 
-TShiftState shiftOf(ui::WPARAM keys) {
-    TShiftState shift = 0;
-    shift |= (keys & ui::MK_LBUTTON) != 0 ? ssLeft : 0;
-    shift |= (keys & ui::MK_RBUTTON) != 0 ? ssRight : 0;
-    shift |= (keys & ui::MK_SHIFT) != 0 ? ssShift : 0;
-    shift |= (keys & ui::MK_CONTROL) != 0 ? ssCtrl : 0;
-    return shift;
-}
-
 bool isMouseMessage(ui::UINT message) {
     return message >= ui::WM_MOUSEMOVE && message <= ui::WM_RBUTTONDBLCLK;
 }
@@ -41,16 +32,6 @@ bool isMouseMessage(ui::UINT message) {
 bool isButtonDown(ui::UINT message) {
     return message == ui::WM_LBUTTONDOWN || message == ui::WM_RBUTTONDOWN || message == ui::WM_LBUTTONDBLCLK ||
            message == ui::WM_RBUTTONDBLCLK;
-}
-
-TMouseButton buttonOf(ui::UINT message) {
-    return message == ui::WM_RBUTTONDOWN || message == ui::WM_RBUTTONUP || message == ui::WM_RBUTTONDBLCLK
-               ? TMouseButton::mbRight
-               : TMouseButton::mbLeft;
-}
-
-bool isDoubleClick(ui::UINT message) {
-    return message == ui::WM_LBUTTONDBLCLK || message == ui::WM_RBUTTONDBLCLK;
 }
 
 // Graphic children of `parent` first, then each windowed child followed by its own children.
@@ -76,7 +57,7 @@ void appendInOrder(const std::vector<std::unique_ptr<TComponent>>& components, c
 
 }  // namespace
 
-TForm::TForm() {
+TForm::TForm() : mouse_(*this) {
     ui::WindowOptions options;
     options.rect = ui::rectAt(0, 0, 320, 240);
     options.doubleClicks = true;
@@ -333,10 +314,7 @@ void TForm::InvalidateFormRect(const ui::Rect& formRect) {
 }
 
 void TForm::ControlHidden(const TControl& control) {
-    if (pressed_ == &control) {
-        pressed_ = nullptr;
-        ui::releaseCapture();
-    }
+    mouse_.ControlHidden(control);
 }
 
 void TForm::AddTimer(TTimer& timer) {
@@ -433,7 +411,7 @@ bool TForm::HandleMouse(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) 
     if (Application->HookInput(msg)) {
         return false;
     }
-    if (pressed_ == nullptr && isButtonDown(message) && OnCaptionBar(windowPoint)) {
+    if (!mouse_.Pressing() && isButtonDown(message) && OnCaptionBar(windowPoint)) {
         if (message == ui::WM_LBUTTONDOWN && windowPoint.x >= Width() - kFrame - kCaptionBar) {
             Close();  // the close box
         } else if (message == ui::WM_LBUTTONDOWN) {
@@ -442,73 +420,12 @@ bool TForm::HandleMouse(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) 
         return true;
     }
     const ui::Point origin = ClientOrigin();
-    const ui::Point client{windowPoint.x - origin.x, windowPoint.y - origin.y};
-    MouseToControl(message, wParam, client);
+    mouse_.Route(message, wParam, {windowPoint.x - origin.x, windowPoint.y - origin.y});
     return true;
 }
 
 bool TForm::OnCaptionBar(ui::Point windowPoint) const {
     return borderStyle_ != TBorderStyle::bsNone && windowPoint.y < kFrame + kCaptionBar;
-}
-
-void TForm::MouseToControl(ui::UINT message, ui::WPARAM wParam, ui::Point client) {
-    TControl* target = pressed_ != nullptr ? pressed_ : ControlAtPos(client);
-    if (target == nullptr) {
-        MouseToForm(message, wParam, client);
-        return;
-    }
-    const ui::Point at = target->FormToControl(client);
-    const TShiftState shift = shiftOf(wParam) | (isDoubleClick(message) ? ssDouble : 0);
-    if (message == ui::WM_MOUSEMOVE) {
-        target->MouseMove(shift, at.x, at.y);
-        return;
-    }
-    const TMouseButton button = buttonOf(message);
-    if (isButtonDown(message)) {
-        if (pressed_ == nullptr) {
-            pressed_ = target;
-            pressedButton_ = button;
-            setCapture();
-        }
-        target->MouseDown(button, shift, at.x, at.y);
-        if (isDoubleClick(message) && button == TMouseButton::mbLeft) {
-            target->DblClick();
-        }
-        return;
-    }
-    const bool endsPress = pressed_ == target && button == pressedButton_;
-    if (endsPress) {
-        pressed_ = nullptr;
-        ui::releaseCapture();
-    }
-    target->MouseUp(button, shift, at.x, at.y);
-    // The up handler may have hidden it; a click needs the pointer still on the control.
-    const ui::Rect own = ui::rectAt(0, 0, target->Width(), target->Height());
-    if (endsPress && button == TMouseButton::mbLeft && own.contains(at) && target->Showing()) {
-        target->Click();
-    }
-}
-
-void TForm::MouseToForm(ui::UINT message, ui::WPARAM wParam, ui::Point client) {
-    const TShiftState shift = shiftOf(wParam) | (isDoubleClick(message) ? ssDouble : 0);
-    if (message == ui::WM_MOUSEMOVE) {
-        if (OnMouseMove) {
-            OnMouseMove(this, shift, client.x, client.y);
-        }
-        return;
-    }
-    if (isButtonDown(message)) {
-        if (OnMouseDown) {
-            OnMouseDown(this, buttonOf(message), shift, client.x, client.y);
-        }
-        return;
-    }
-    if (OnMouseUp) {
-        OnMouseUp(this, buttonOf(message), shift, client.x, client.y);
-    }
-    if (message == ui::WM_LBUTTONUP && OnClick) {
-        OnClick(this);
-    }
 }
 
 void TForm::Paint() {

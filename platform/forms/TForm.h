@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/FormMouseRouter.h"
 #include "platform/forms/TComponent.h"
 #include "platform/forms/TControl.h"
 #include "platform/ui/Region.h"
@@ -143,8 +144,6 @@ private:
     void PaintFrame(ui::DeviceContext& dc);
     void PaintControls(ui::DeviceContext& dc, const ui::Rect& clip);
     bool HandleMouse(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
-    void MouseToControl(ui::UINT message, ui::WPARAM wParam, ui::Point client);
-    void MouseToForm(ui::UINT message, ui::WPARAM wParam, ui::Point client);
     bool OnCaptionBar(ui::Point windowPoint) const;
     void Activated();
 
@@ -158,8 +157,7 @@ private:
     std::map<ui::UINT, TMessageHandler> messageHandlers_;
     std::vector<TTimer*> timers_;
     std::vector<TCTrayIcon*> trayIcons_;
-    TControl* pressed_ = nullptr;  // the control that keeps the mouse while a button is down
-    TMouseButton pressedButton_ = TMouseButton::mbLeft;
+    FormMouseRouter mouse_;
     std::uintptr_t nextTimerId_ = 1;
     int modalResult_ = mrNone;
     bool created_ = false;

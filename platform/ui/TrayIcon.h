@@ -17,7 +17,6 @@ struct TrayIconData {
     // mouse message (WM_LBUTTONDOWN/UP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN/UP).
     UINT callbackMessage = 0;
     int iconResourceId = 0;  // a PNG resource; a plain icon stands in when it is missing
-    Image picture;           // taken instead of the resource when not null
     std::string tip;
     Image picture;  // taken instead of the resource when not null
 };
