@@ -72,7 +72,7 @@ class ScriptRun {
 public:
     explicit ScriptRun(const PanelRunOptions& options)
         : m_options(options), m_headset(std::make_shared<sim::EmulatedHeadset>()),
-          m_scenario(m_driver, m_machine, m_headset) {
+          m_scenario(m_driver, m_machine, m_headset, [this] { return ServiceLine(); }) {
         m_services.add("AudioDeviceService");
         service::installServiceManager(&m_services);
         core::setDebugSink([this](std::string_view text) { m_scenario.AddDebug(text); });
@@ -96,7 +96,9 @@ public:
             return 1;
         }
         if (m_form != nullptr) {
-            ui::SendMessage(m_form.get(), ui::WM_CLOSE);
+            if (!m_bClosed) {
+                ui::SendMessage(m_form.get(), ui::WM_CLOSE);
+            }
             m_form.reset();
             m_driver.runUntilIdle();
         }
@@ -121,6 +123,7 @@ private:
             return;
         }
         AnswerLaterStarts(*m_lock, *m_form);
+        m_form->OnClose = [this](forms::TObject*, forms::TCloseAction&) { m_bClosed = true; };
         m_form->Show();
         m_driver.activate(*m_form);
         m_driver.runUntilIdle();
@@ -134,28 +137,24 @@ private:
                 return true;
             }
             std::string error;
-            if (SplitScenarioLine(line).first == "dump" && SplitScenarioLine(line).second == "service") {
-                DumpServices();
-                continue;
-            }
             if (!m_scenario.Run(line, form, error)) {
                 std::cerr << m_options.script << ":" << next << ": " << line << ": " << error << "\n";
                 return false;
             }
-            if (form != nullptr && !form->exists()) {
+            if (form != nullptr && (m_bClosed || !form->exists())) {
                 return true;
             }
         }
         return true;
     }
 
-    void DumpServices() {
+    std::string ServiceLine() {
+        std::string line = "service AudioDeviceService controls=";
         const auto& controls = m_services.service("AudioDeviceService").controls;
-        std::cout << "service AudioDeviceService controls=";
         for (std::size_t i = 0; i < controls.size(); ++i) {
-            std::cout << (i > 0 ? "," : "") << controls[i];
+            line += (i > 0 ? "," : "") + std::to_string(controls[i]);
         }
-        std::cout << " window=" << (m_form != nullptr ? 1 : 0) << "\n";
+        return line + " panel=" + (m_form != nullptr ? "1" : "0") + "\n";
     }
 
     const PanelRunOptions& m_options;
@@ -166,6 +165,7 @@ private:
     PanelScenario m_scenario;
     std::unique_ptr<core::SingleInstanceLock> m_lock;
     std::unique_ptr<TAudioMainForm> m_form;
+    bool m_bClosed = false;  // the main form closed: the program's loop would end
 };
 
 }  // namespace

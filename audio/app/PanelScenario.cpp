@@ -1,10 +1,15 @@
 #include "audio/app/PanelScenario.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "audio/mainform/TAudioMainForm.h"
+#include "audio/startup/PanelInstance.h"
+#include "platform/forms/TMenuItem.h"
+#include "platform/forms/TPopupMenu.h"
 #include "platform/forms/FormScenario.h"
+#include "platform/forms/TApplication.h"
 #include "platform/forms/TCTrayIcon.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Messaging.h"
@@ -21,10 +26,17 @@ std::string trimmed(std::string text) {
 
 std::string unquoted(std::string text) {
     text = trimmed(std::move(text));
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        return text.substr(1, text.size() - 2);
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
+        return text;
     }
-    return text;
+    std::string inner;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '\\' && i + 2 < text.size()) {
+            ++i;  // \" and \\ stand for the character itself
+        }
+        inner += text[i];
+    }
+    return inner;
 }
 
 const char* flag(bool on) {
@@ -42,7 +54,17 @@ std::string deviceLines(const TAudioMainForm& form) {
     out << "device mic ready=" << flag(d.m_bMicReady) << " mute=" << flag(d.m_bMicMute)
         << " monitor=" << flag(d.m_bMicMonitor) << " boost=" << flag(d.m_bMicBoost)
         << " meter=" << flag(d.m_bLevelMeterOpen) << "\n";
+    out << "device tray-only=" << flag(forms::Application->Minimized() && !form.Visible()) << "\n";
     return out.str();
+}
+
+void menuLines(const forms::TMenuItem& item, const std::string& path, std::string& out) {
+    for (int i = 0; i < item.Count(); ++i) {
+        const forms::TMenuItem& child = item.Items(i);
+        const std::string name = path.empty() ? child.DisplayCaption() : path + "/" + child.DisplayCaption();
+        out += "menu \"" + name + "\" visible=" + flag(child.Visible()) + " checked=" + flag(child.Checked()) + "\n";
+        menuLines(child, name, out);
+    }
 }
 
 std::string stateLines(const AudioState& s) {
@@ -75,8 +97,9 @@ std::pair<std::string, std::string> SplitScenarioLine(const std::string& line) {
 }
 
 PanelScenario::PanelScenario(ui::headless::Driver& driver, sim::Machine& machine,
-                             std::shared_ptr<sim::EmulatedHeadset> headset)
-    : m_driver(driver), m_machine(machine), m_headset(std::move(headset)) {}
+                             std::shared_ptr<sim::EmulatedHeadset> headset,
+                             std::function<std::string()> serviceDump)
+    : m_driver(driver), m_machine(machine), m_headset(std::move(headset)), m_serviceDump(std::move(serviceDump)) {}
 
 bool PanelScenario::Run(const std::string& line, TAudioMainForm* form, std::string& error) {
     const auto [verb, rest] = SplitScenarioLine(line);
@@ -122,6 +145,13 @@ bool PanelScenario::Run(const std::string& line, TAudioMainForm* form, std::stri
         m_bQuit = true;
         return true;
     }
+    if (verb == "mic-endpoint" && (rest == "mute on" || rest == "mute off")) {
+        m_headset->captureEndpoint().setMute(rest == "mute on");
+        return true;
+    }
+    if (verb == "second-start") {
+        return SecondStart(error);
+    }
     if (form == nullptr) {
         error = "the panel's window is not open";
         return false;
@@ -147,7 +177,12 @@ bool PanelScenario::Run(const std::string& line, TAudioMainForm* form, std::stri
         return true;
     }
     if (verb == "screenshot") {
-        if (!m_driver.saveSurface(*form, unquoted(rest))) {
+        std::string file = unquoted(rest);
+        const char* shots = std::getenv("SONVAIR_SHOTS");
+        if (!file.empty() && file[0] != '/' && shots != nullptr && *shots != '\0') {
+            file = std::string(shots) + "/" + file;  // relative pictures go where the run keeps them
+        }
+        if (!m_driver.saveSurface(*form, file)) {
             error = "cannot write " + rest;
             return false;
         }
@@ -155,6 +190,19 @@ bool PanelScenario::Run(const std::string& line, TAudioMainForm* form, std::stri
     }
     error = "unknown line";
     return false;
+}
+
+// As a second process would: no lock, a request to the front, no window.
+bool PanelScenario::SecondStart(std::string& error) {
+    if (ClaimPanelInstance() != nullptr) {
+        error = "the later start got the lock: no panel runs";
+        return false;
+    }
+    if (!m_driver.waitForPosted(std::chrono::seconds(5))) {
+        error = "the running panel never heard the request";
+        return false;
+    }
+    return true;
 }
 
 bool PanelScenario::RunHeadset(const std::string& rest, std::string& error) {
@@ -223,6 +271,8 @@ std::string PanelScenario::Dump(const std::string& part, TAudioMainForm* form) c
     const bool all = part == "all";
     if (form != nullptr && (all || part == "device")) {
         out += deviceLines(*form);
+        const auto mute = m_headset->captureEndpoint().mute();
+        out += std::string("device endpoint mute=") + (mute ? flag(*mute) : "?") + "\n";
     }
     if (form != nullptr && (all || part == "state")) {
         out += stateLines(form->State());
@@ -237,6 +287,14 @@ std::string PanelScenario::Dump(const std::string& part, TAudioMainForm* form) c
     }
     if (all || part == "forms") {
         out += forms::dumpForms();
+    }
+    if (form != nullptr && (all || part == "menu")) {
+        if (auto* popup = form->Find<forms::TPopupMenu>("PopupMenu")) {
+            menuLines(popup->Items(), "", out);
+        }
+    }
+    if (all || part == "service") {
+        out += m_serviceDump();
     }
     if (all || part == "tray") {
         for (const auto& icon : m_driver.trayIcons()) {

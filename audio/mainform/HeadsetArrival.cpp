@@ -21,8 +21,12 @@ void TAudioMainForm::SwitchMicrophoneOff() {
     m_device.m_bMicMute = false;
     m_device.m_bMicMonitor = false;
     m_device.m_iMicLevel = 0;
-    if (m_device.m_pCaptureEndpoint != nullptr) {
-        m_device.m_pCaptureEndpoint->setMute(false);
+    // The endpoint is looked up again for the call, as it is released after each set-up.
+    auto endpoint = m_device.m_pCaptureEndpoint != nullptr
+                        ? m_device.m_pCaptureEndpoint
+                        : FindCaptureEndpoint(m_device.m_identity.m_wVendorId, m_device.m_identity.m_wProductId);
+    if (endpoint != nullptr) {
+        endpoint->setMute(false);
     }
 }
 
@@ -75,6 +79,7 @@ bool TAudioMainForm::ActivateFound(ActivationMoment moment, int noiseCancellatio
     }
     m_device.m_bDeviceActive = true;
     m_device.m_bSync = true;
+    m_device.m_bNoDriver = false;
     ShowDeviceState();
     return true;
 }
@@ -107,6 +112,7 @@ void TAudioMainForm::DeviceRemoval(const std::string& interfacePath) {
     }
     m_device.m_bDeviceActive = false;
     m_device.m_bSync = false;
+    m_device.m_bNoDriver = false;
     m_device.m_bMicReady = false;
     m_device.m_bButtonScan = false;
     SwitchFeaturesOff();

@@ -14,6 +14,7 @@ struct HeadsetState {
     bool m_bSync = false;          // equalizer and 3D register writes reach the headset
     std::unique_ptr<hid::Device> m_hDevice;  // only from start-up until exit or removal
     std::shared_ptr<audio::CaptureEndpoint> m_pCaptureEndpoint;
+    bool m_bNoDriver = false;  // the HID interface without the driver extension, at start-up
     bool m_bMicReady = false;
     bool m_bLevelMeterOpen = false;
     bool m_bButtonScan = false;

@@ -164,9 +164,7 @@ void TAudioMainForm::FindHeadsetAtStartUp() {
     const bool driver = m_device.m_hDevice != nullptr && DriverExtensionPresent(DriverPath());
     m_device.m_bDeviceActive = driver;
     m_device.m_bSync = driver;
-    if (m_device.m_hDevice != nullptr && !driver) {
-        m_presentation->Language().ShowUnDriverOnce();
-    }
+    m_device.m_bNoDriver = m_device.m_hDevice != nullptr && !driver;
     ShowDeviceState();
     if (!m_device.m_bDeviceActive) {
         Timer1().SetEnabled(true);
@@ -328,6 +326,9 @@ PanelLookState TAudioMainForm::LookState() const {
 
 void TAudioMainForm::RefreshPage() {
     const PanelLookState look = LookState();
+    if (m_device.m_bNoDriver && !m_device.m_bDeviceActive) {
+        m_presentation->Language().ShowUnDriverOnce();
+    }
     m_presentation->Skin().ApplySkinImages(look, ConfigPath());
     m_presentation->Language().ApplyCaptions(look);
     m_presentation->Skin().ShowPage(look.m_iCurrentPage, look);
