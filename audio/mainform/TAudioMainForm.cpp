@@ -333,6 +333,17 @@ void TAudioMainForm::RefreshPage() {
     m_presentation->Language().ApplyCaptions(look);
     m_presentation->Skin().ShowPage(look.m_iCurrentPage, look);
     m_presentation->Language().ShowPage(look.m_iCurrentPage);
+    ShowSwatches(look.m_iCurrentPage == PageLED);
+}
+
+// The lighting page's colour swatches have no picture record of their own.
+void TAudioMainForm::ShowSwatches(bool shown) {
+    for (const char* name : {"Color01Shape", "Color02Shape", "Color03Shape", "Color04Shape", "Color05Shape",
+                             "Color06Shape", "Color07Shape", "ColorSingleShape", "ColorBreatheShape"}) {
+        if (auto* swatch = Find<forms::TControl>(name)) {
+            swatch->SetVisible(shown);
+        }
+    }
 }
 
 void TAudioMainForm::ShowDeviceState() {

@@ -116,6 +116,7 @@ private:
     void SetUpMicrophone(bool keepLevelMeter);
     void SwitchMicrophoneOff();
     void ShowDeviceState();
+    void ShowSwatches(bool shown);
     void SwitchFeaturesOff();
 
     void ResetHeadset();
