@@ -1,13 +1,16 @@
 # Thin front door; the build itself is CMake + Ninja.
 ASAN_BUILD    := build/asan
 RELEASE_BUILD := build/release
+INSTALL_BUILD := build/install
+PREFIX        ?= /usr/local
+DESTDIR       ?=
 JOBS          ?= $(shell nproc)
 
 export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS  ?= suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps test build-test release demo fuzz clean
+.PHONY: deps test build-test release demo install fuzz clean
 
 deps:
 	@bash scripts/deps.sh
@@ -25,6 +28,13 @@ release: deps
 
 demo: release
 	@bash scripts/demo.sh $(RELEASE_BUILD)
+
+# A release build of the programs alone, installed under PREFIX (staged under DESTDIR when set).
+install: deps
+	@cmake -S . -B $(INSTALL_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+		-DQUELDA_TESTS=OFF -DQUELDA_BENCH=OFF >/dev/null
+	@cmake --build $(INSTALL_BUILD) -j $(JOBS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD)
 
 fuzz: deps
 	@bash scripts/fuzz.sh

@@ -139,6 +139,7 @@ bool PanelScenario::Run(const std::string& line, TAudioMainForm* form, std::stri
     }
     if (verb == "dump") {
         std::fputs(Dump(rest.empty() ? "all" : rest, form).c_str(), stdout);
+        std::fflush(stdout);  // a reader may be waiting for it, as the start-up benchmark does
         return true;
     }
     if (verb == "quit") {

@@ -11,6 +11,7 @@
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/ScenarioValues.h"
 #include "keyboard/app/StateDump.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/hook/CKeyboardHook.h"
@@ -140,6 +141,16 @@ bool ScenarioRunner::Execute(const ScenarioLine& line) {
         return PopupItem(line);
     } else if (verb == "key" || verb == "keystroke") {
         return KeyEvent(line);
+    } else if (verb == "focus-away") {
+        driver_.focusAway();
+    } else if (verb == "status") {
+        auto code = ParseNumber(words[0]);
+        if (!code || *code > 0xFFFFFFFFu) {
+            return Fail(line, "a status code is needed");
+        }
+        // As the link's thread posts it.
+        ui::PostMessage(window_->handle(), CTarvikDlg::kStatusMessage, static_cast<ui::WPARAM>(*code));
+        driver_.runUntilIdle();
     } else if (verb == "type") {
         driver_.typeText(words[0]);
     } else if (verb == "advance" || verb == "wait") {
@@ -328,15 +339,29 @@ bool ScenarioRunner::Tray(const ScenarioLine& line) {
 }
 
 bool ScenarioRunner::Screenshot(const ScenarioLine& line) {
+    const std::string what = line.words.size() > 1 ? line.words[1] : "main";
+    if (what != "main" && what != "osd" && what != "screen") {
+        return Fail(line, "main, osd or screen expected after the file");
+    }
+    if (what == "osd" && window_->OsdWindow() == nullptr) {
+        return Fail(line, "the on-screen display is not up");
+    }
     std::filesystem::path path = line.words[0];
     std::error_code ignored;
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ignored);
     }
-    // Open popups lie over the window and beyond it: the picture takes them in.
-    const bool saved = OpenPopups(driver_).empty()
-                           ? driver_.saveSurface(*window_, path.string())
-                           : SaveWindowWithPopups(driver_, window_->windowRect(), path.string());
+    bool saved = false;
+    if (what == "osd") {
+        saved = driver_.saveSurface(*window_->OsdWindow(), path.string());
+    } else if (what == "screen") {
+        saved = driver_.desktop(ui::workArea()).savePng(path.string());
+    } else if (OpenPopups(driver_).empty()) {
+        saved = driver_.saveSurface(*window_, path.string());
+    } else {
+        // Open popups lie over the window and beyond it: the picture takes them in.
+        saved = SaveWindowWithPopups(driver_, window_->windowRect(), path.string());
+    }
     if (!saved) {
         return Fail(line, "cannot write " + path.string());
     }
@@ -350,6 +375,9 @@ std::string ScenarioRunner::FullDump() {
         text += DumpModel(*window_);
     }
     text += DumpKeyboard(emulated_.Keyboard());
+    // What is left on the desktop: after the end, nothing should be.
+    text += "desktop shown=" + std::to_string(driver_.visibleWindows().size()) +
+            " tray-icons=" + std::to_string(driver_.trayIcons().size()) + "\n";
     std::lock_guard lock(launchesMutex_);
     for (const auto& commandLine : launches_) {
         text += "launch";

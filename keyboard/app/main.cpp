@@ -1,7 +1,8 @@
 // quelda-keyboard: the keyboard configurator.
 //
-//   quelda-keyboard [--simulate] [--headless] [--script FILE] [--program-folder DIR]
+//   quelda-keyboard [--tray] [--simulate] [--headless] [--script FILE] [--program-folder DIR]
 //
+// --tray            start in the tray: the window stays hidden until the tray icon brings it
 // --simulate        use the emulated keyboard, attached at start, instead of real devices
 // --headless        no windows on the desktop (with --script: a scripted run)
 // --script FILE     run the scenario FILE headless; the exit code tells whether it held
@@ -24,6 +25,7 @@
 namespace {
 
 struct Options {
+    bool tray = false;
     bool simulate = false;
     bool headless = false;
     std::string script;
@@ -31,13 +33,15 @@ struct Options {
 };
 
 const char* const kUsage =
-    "usage: quelda-keyboard [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
+    "usage: quelda-keyboard [--tray] [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--simulate") {
+        if (arg == "--tray") {
+            options.tray = true;
+        } else if (arg == "--simulate") {
             options.simulate = true;
         } else if (arg == "--headless") {
             options.headless = true;
@@ -97,7 +101,7 @@ int main(int argc, char** argv) {
             std::filesystem::absolute(options->programFolder).lexically_normal().string();
         ::setenv("QUELDA_KEYBOARD_HOME", folder.c_str(), 1);
     }
-    CTarvikApp app;
+    CTarvikApp app(options->tray ? CTarvikApp::StartWindow::inTray : CTarvikApp::StartWindow::shown);
     // A logout, kill or Ctrl+C closes the window, so the keyboard still hears
     // that the configurator is gone and the tray icon goes with it.
     core::TerminationSignals signals([&app](int signal) { app.RequestEnd(signal); });

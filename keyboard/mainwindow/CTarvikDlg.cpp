@@ -1,6 +1,7 @@
 #include "keyboard/mainwindow/CTarvikDlg.h"
 
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/model/LightingNames.h"
 #include "keyboard/model/MacroFiles.h"
@@ -53,7 +54,7 @@ int PageOfTab(ui::UINT id) {
 }  // namespace
 
 CTarvikDlg::CTarvikDlg(hid::Bus& bus)
-    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME")),
+    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME", "quelda-keyboard")),
       m_data(m_programFolder),
       m_link(*this, bus),
       m_protocol(m_link, m_data.model, *this, m_pendingWrites) {
@@ -271,6 +272,7 @@ void CTarvikDlg::OnDestroy() {
         ui::removeTrayIcon(this, kTrayIconId);
         m_trayIconAdded = false;
     }
+    DeleteOsd();
 }
 
 // A name typed into the list is committed by a press anywhere but on DELETE,
@@ -389,8 +391,14 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             m_work.runAll();
             return 0;
         case kStatusMessage:
-            m_lastStatus = static_cast<std::uint32_t>(wParam);
+            OnStatusMessage(static_cast<std::uint32_t>(wParam));
             return 0;
+        case ui::WM_TIMER:
+            if (wParam == kOsdTimer) {
+                OnOsdTimer();
+                return 0;
+            }
+            break;
         case kTrayMessage:
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;

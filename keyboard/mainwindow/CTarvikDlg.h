@@ -15,6 +15,7 @@
 #include "platform/hook/CKeyboardHook.h"
 #include "platform/ui/EditControl.h"
 
+class COSDDialog;
 class CComboButton;
 class CEditShowList;
 class CImageShowList;
@@ -39,6 +40,9 @@ public:
     static constexpr ui::UINT kTrayMessage = 0x420;
     static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
     static constexpr ui::UINT kStatusMessage = 0x42B;
+    static constexpr std::uintptr_t kOsdTimer = 1;
+    static constexpr unsigned kOsdTickMilliseconds = 1000;
+    static constexpr std::uint32_t kOsdTicks = 5;
     // Work handed over by the link's threads (see RunOnOwnerThread).
     static constexpr ui::UINT kQueuedWorkMessage = ui::WM_APP + 1;
     static constexpr ui::UINT kTrayIconId = 381;
@@ -67,8 +71,12 @@ public:
     // Shows the profile config.ini names as current.
     void RefreshProfile();
     void SwitchPage(int page);
+    // Before the window is made: it starts hidden, living in the tray.
+    void StartInTray() { setShowAfterInit(ui::ShowCommand::hide); }
     // Out of the tray: shown, restored and in front.
     void BringToFront();
+    // The on-screen display shows the text; a new text keeps it up for another five ticks.
+    void ShowStatus(const std::string& text);
 
     // LinkOwner: the link's work, always on the window thread.
     void RunOnOwnerThread(std::function<void()> work) override;
@@ -89,6 +97,9 @@ public:
     bool LibraryModified() const { return m_libraryModified; }
     // The last status code the keyboard reported (0: none yet).
     std::uint32_t LastStatus() const { return m_lastStatus; }
+    // The on-screen display while it is up (else null), and the ticks it has left.
+    const COSDDialog* OsdWindow() const { return m_osdWindow.get(); }
+    std::uint32_t OsdCountdown() const { return m_osdCountdown; }
 
 private:
     void AddFrameControls();
@@ -100,6 +111,9 @@ private:
     const ui::MemoryDC* PagePicture(int page);
     void ShowLightingCaptions(const ProfileRecord& record);
     void OnDestroy();
+    void OnStatusMessage(std::uint32_t code);
+    void OnOsdTimer();
+    void DeleteOsd();
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
@@ -123,5 +137,7 @@ private:
     bool m_trayIconAdded = false;
     bool m_libraryModified = false;
     std::uint32_t m_lastStatus = 0;
+    std::unique_ptr<COSDDialog> m_osdWindow;
+    std::uint32_t m_osdCountdown = 0;
     core::WorkQueue m_work;
 };

@@ -3,9 +3,16 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
+#include "platform/core/Environment.h"
 #include "platform/core/Path.h"
+
+#ifndef QUELDA_PRIVATE_LIBDIR
+#define QUELDA_PRIVATE_LIBDIR "lib/quelda-sonvair"
+#endif
 
 namespace core {
 
@@ -26,6 +33,30 @@ std::string programFolder(const char* overrideVariable) {
         }
     }
     return executableFolder();
+}
+
+std::string programFolder(const char* overrideVariable, const std::string& installedName) {
+    if (overrideVariable != nullptr) {
+        const char* value = std::getenv(overrideVariable);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return runsInstalled() ? userProgramFolder(installedName) : executableFolder();
+}
+
+bool runsInstalled() {
+    const std::filesystem::path bin(executableFolder());
+    std::error_code error;
+    return bin.filename() == "bin" &&
+           std::filesystem::is_directory(bin.parent_path() / QUELDA_PRIVATE_LIBDIR, error);
+}
+
+std::string userProgramFolder(const std::string& name) {
+    const std::string folder = joinPath(userConfigFolder(), name);
+    std::error_code ignored;  // the loaders say what they cannot write
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
 }
 
 }  // namespace core
