@@ -8,6 +8,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/Messaging.h"
 #include "platform/ui/headless/Driver.h"
 #include "sim/headset/EmulatedHeadset.h"
 #include "sim/headset/Machine.h"
@@ -32,6 +33,8 @@ protected:
         std::ofstream(folder.file("AudioConfig.cfg"), std::ios::app) << "\r\n[Application]\r\nTool=1\r\nUnlisted=0\r\n";
         fs::create_directories(folder.file("Plugin/Tool"));
         fs::create_directories(folder.file("Plugin/Unlisted"));
+        folder.write("Plugin/Tool/Tool.exe", "#!/bin/sh\n");
+        fs::permissions(folder.file("Plugin/Tool/Tool.exe"), fs::perms::owner_all);
         headset->plugInto(machine);
         shell::setLauncher([this](const std::vector<std::string>& commandLine) {
             launched.push_back(commandLine);

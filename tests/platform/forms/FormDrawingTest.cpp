@@ -75,21 +75,6 @@ TEST_F(FormDrawingTest, ShapesFillWithTheBrushAndOutlineWithThePen) {
     EXPECT_EQ(pixel(20, 71), 0xFF0000FFu) << "the top of the circle's outline";
 }
 
-TEST_F(FormDrawingTest, OneAmpersandUnderlinesTheNextCharacterAndTwoShowOne) {
-    form.Find<TControl>("EQ300Slider")->Hide();
-    auto& label = form.Add<TLabel>("AccelLabel");
-    label.SetBounds(0, 70, 10, 10);
-    label.SetColor(clWhite);
-    label.SetCaption("&&&W");  // shows "&W", the W underlined
-    driver.runUntilIdle();
-    const ui::Font font = layerFont(label.Font());
-    const int ampersand = font.textExtent("&").width;
-    const int underline = label.Top() + font.ascent() + 1;
-    EXPECT_EQ(label.Width(), font.textExtent("&W").width) << "sized to the shown text";
-    EXPECT_EQ(pixel(ampersand + 2, underline), 0xFF000000u) << "under the W";
-    EXPECT_EQ(pixel(1, underline), kWhite) << "not under the ampersand";
-}
-
 TEST_F(FormDrawingTest, HiddenControlsAreNotDrawn) {
     get<TImage>("EQResetImage").Hide();
     driver.runUntilIdle();
