@@ -6,6 +6,9 @@ include(GNUInstallDirs)
 
 set(QUELDA_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/quelda-sonvair")
 set(CMAKE_INSTALL_RPATH "$ORIGIN/../${QUELDA_PRIVATE_LIBDIR}")
+# The headset panel's program folder once installed: its configuration,
+# languages, skins, form layouts and the audio SDK it binds.
+set(SONVAIR_INSTALLED_FOLDER "${CMAKE_INSTALL_LIBDIR}/sonvair-app")
 
 # udev reads its rules and the session its autostart entries from fixed
 # places, not from /usr/local: an install there puts them where the

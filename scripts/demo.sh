@@ -2,8 +2,8 @@
 # Starts the programs on their emulated devices, each with a program folder of
 # its own under build/demo so the demo never touches the user's settings.
 # With a desktop: the real windows, in the foreground, for whichever programs
-# are built. Without one: a scripted tour of the configurator, headless, that
-# leaves screenshots in build/demo.
+# are built. Without one: scripted tours of the configurator and of the headset
+# panel, headless, that leave screenshots in build/demo.
 set -euo pipefail
 build="$(realpath "${1:-build/release}")"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -34,8 +34,13 @@ run_windows() {
     trap 'for pid in "${background[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
     for program in "${programs[@]}"; do
         echo "demo: starting $program on its emulated device"
-        local command=(env QUELDA_KEYBOARD_HOME="$demo/home" SONVAIR_HOME="$demo/sonvair-home"
-                       "$build/bin/$program" --simulate)
+        local command=(env QUELDA_KEYBOARD_HOME="$demo/home" "$build/bin/$program" --simulate)
+        if [ "$program" = sonvair-app ]; then
+            # The panel's shipped data stays in the build; its per-user files go under build/demo.
+            command=(env XDG_CONFIG_HOME="$demo/sonvair-config" XDG_RUNTIME_DIR="$demo/run"
+                     "$build/bin/$program" --simulate -servicestart)
+            mkdir -p "$demo/run" && chmod 700 "$demo/run"
+        fi
         if [ "$program" = "${programs[-1]}" ]; then
             "${command[@]}"
         else
@@ -62,10 +67,22 @@ run_tour() {
          "then pressed its profile key: PROFILE 2 is selected."
 }
 
+run_panel_tour() {
+    local runtime="$demo/run"
+    mkdir -p "$runtime" && chmod 700 "$runtime"
+    echo "demo: touring the headset panel headless"
+    (cd "$demo" && XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$demo/sonvair-config" \
+        "$build/bin/sonvair-app" --simulate --script "$here/demo-panel-tour.txt" -servicestart)
+    echo "demo: the panel's pages, unplugged and plugged in again:"
+    for shot in "$demo"/panel-*.png; do
+        echo "  $shot"
+    done
+}
+
 if desktop_usable; then
     run_windows
-elif [ -x "$build/bin/quelda-keyboard" ]; then
-    run_tour
 else
-    echo "demo: no desktop, and the configurator is not built yet."
+    [ -x "$build/bin/quelda-keyboard" ] && run_tour
+    [ -x "$build/bin/sonvair-app" ] && run_panel_tour
+    true
 fi

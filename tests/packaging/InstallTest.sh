@@ -51,4 +51,28 @@ cp "$build/bin/quelda-keyboard" "$build/bin/libplatform.so" "$scratch/tree/bin/"
 run_once "$scratch/tree" "$scratch/tree/bin/quelda-keyboard"
 [ -s "$scratch/tree/bin/config/config.ini" ] || fail "build tree: no config/ beside the program"
 [ ! -e "$scratch/tree/config/quelda-keyboard" ] || fail "build tree: a per-user folder was made"
-echo "installed, validated, and the installed program keeps its files per user"
+
+# The headset panel: program, service, unit and entries, and its program folder under the prefix.
+panel="$stage$prefix/bin/sonvair-app"
+[ -x "$panel" ] || fail "no $prefix/bin/sonvair-app"
+[ -x "$stage$prefix/bin/audio-device-service" ] || fail "no $prefix/bin/audio-device-service"
+folder=$(ls -d "$stage$prefix"/lib*/sonvair-app 2>/dev/null | head -1)
+[ -n "$folder" ] || fail "no panel program folder"
+for file in AudioConfig.cfg SonvairApp.png forms/AudioMainForm.form Language/English/Language.ini \
+            Skin/Default/SkinSetting.ini libDLLQ9_Sonvair16xx_x32.so; do
+    [ -s "$folder/$file" ] || fail "panel folder: no $file"
+done
+unit="$stage$prefix/lib/systemd/user/AudioDeviceService.service"
+grep -qx "ExecStart=$prefix/bin/audio-device-service --panel $prefix/bin/sonvair-app" "$unit" || fail "unit: $(grep ^ExecStart= "$unit")"
+boot=$(find "$stage" -path '*/xdg/autostart/sonvair-app-boot.desktop')
+panel_menu="$stage$prefix/share/applications/sonvair-app.desktop"
+desktop-file-validate "$panel_menu" "$boot" || fail "the panel's entries do not validate"
+grep -qx "Exec=$prefix/bin/sonvair-app -boot" "$boot" || fail "boot entry: $(grep ^Exec= "$boot")"
+[ -f "$stage$prefix/share/icons/hicolor/64x64/apps/sonvair-app.png" ] || fail "no panel icon"
+# The installed panel finds its folder and its headset; its last profile goes per user.
+printf 'expect "device ids=0C76:161F active=1"\nexpect "caption=\\"Headset connected\\""\nquit\n' >"$scratch/panel.txt"
+mkdir -p "$scratch/panel/run" && chmod 700 "$scratch/panel/run"
+env -u SONVAIR_HOME -u LD_LIBRARY_PATH XDG_CONFIG_HOME="$scratch/panel/config" XDG_RUNTIME_DIR="$scratch/panel/run" \
+    "$panel" --simulate --script "$scratch/panel.txt" -servicestart || fail "the installed panel's run failed"
+[ -n "$(find "$scratch/panel/config" -name LastProfile.ini)" ] || fail "the panel kept no last profile per user"
+echo "installed, validated, and the installed programs keep their files per user"
