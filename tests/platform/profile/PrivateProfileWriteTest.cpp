@@ -2,6 +2,7 @@
 
 #include "ProfileBytes.h"
 #include "platform/core/AtomicFile.h"
+#include "platform/core/FileReader.h"
 #include "platform/profile/PrivateProfile.h"
 #include "support/TempFolder.h"
 
@@ -9,7 +10,10 @@ namespace {
 
 class PrivateProfileWriteTest : public ::testing::Test {
 protected:
-    void TearDown() override { core::failWritesAfterBytes(std::nullopt); }
+    void TearDown() override {
+        core::failWritesAfterBytes(std::nullopt);
+        core::failReadsOfExistingFiles(core::ReadError::none);
+    }
 
     bool write(const char* section, const char* key, const char* value) {
         return profile::writeString(path, section, key, value);
@@ -127,6 +131,19 @@ TEST_F(PrivateProfileWriteTest, ManyEntriesGoInOneReplacement) {
     EXPECT_FALSE(profile::writeStrings(path, {{"EQ", "EQEN", "0"}, {"EQ", "S2", "0x400"}}));
     core::failWritesAfterBytes(std::nullopt);
     EXPECT_EQ(temp.read("p.ini"), before);
+}
+
+TEST_F(PrivateProfileWriteTest, AFileThatCannotBeReadIsLeftAlone) {
+    ASSERT_TRUE(write("S", "a", "1"));
+    ASSERT_TRUE(write("S", "b", "2"));
+    const std::string before = temp.read("p.ini");
+    for (core::ReadError error : {core::ReadError::cannotOpen, core::ReadError::readFailed}) {
+        core::failReadsOfExistingFiles(error);
+        EXPECT_FALSE(write("S", "c", "3"));
+        EXPECT_FALSE(profile::writeStrings(path, {{"S", "c", "3"}, {"T", "d", "4"}}));
+        core::failReadsOfExistingFiles(core::ReadError::none);
+        EXPECT_EQ(temp.read("p.ini"), before);
+    }
 }
 
 }  // namespace
