@@ -2,6 +2,9 @@
 ASAN_BUILD    := build/asan
 TSAN_BUILD    := build/tsan
 RELEASE_BUILD := build/release
+INSTALL_BUILD := build/install
+PREFIX        ?= /usr/local
+DESTDIR       ?=
 JOBS          ?= $(shell nproc)
 
 export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
@@ -14,7 +17,7 @@ empty         :=
 space         := $(empty) $(empty)
 export TSAN_OPTIONS ?= halt_on_error=1:second_deadlock_stack=1
 
-.PHONY: deps test build-test tsan release demo fuzz clean
+.PHONY: deps test build-test tsan release demo install fuzz clean
 
 deps:
 	@bash scripts/deps.sh
@@ -38,6 +41,13 @@ release: deps
 
 demo: release
 	@bash scripts/demo.sh $(RELEASE_BUILD)
+
+# A release build of the programs alone, installed under PREFIX (staged under DESTDIR when set).
+install: deps
+	@cmake -S . -B $(INSTALL_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+		-DQUELDA_TESTS=OFF -DQUELDA_BENCH=OFF >/dev/null
+	@cmake --build $(INSTALL_BUILD) -j $(JOBS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD)
 
 fuzz: deps
 	@bash scripts/fuzz.sh

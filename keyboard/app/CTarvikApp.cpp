@@ -19,6 +19,9 @@ bool CTarvikApp::InitInstance() {
     InitKeyboardResources();
     {
         CTarvikDlg dialog;
+        if (m_start == StartWindow::inTray) {
+            dialog.StartInTray();
+        }
         dialog.onWindowCreated = [this](ui::WindowHandle window) { m_mainWindow = window.value; };
         instance.onActivationRequest([this] {
             ui::PostMessage(ui::WindowHandle{m_mainWindow.load()}, ui::WM_COMMAND,

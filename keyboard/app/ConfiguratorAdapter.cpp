@@ -6,10 +6,12 @@
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/toolkit/CStaticText.h"
 #include "platform/scenario/Runner.h"
 #include "platform/scenario/Values.h"
+#include "platform/ui/Messaging.h"
 #include "platform/ui/headless/Driver.h"
 
 namespace {
@@ -82,6 +84,14 @@ bool ConfiguratorAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Wi
     return driver.saveSurface(window, path);
 }
 
+// `screenshot FILE osd`: the on-screen display's own picture, while it is up.
+ui::Window* ConfiguratorAdapter::namedWindow(const std::string& name) {
+    if (name == "osd" && window_) {
+        return window_->OsdWindow();
+    }
+    return nullptr;
+}
+
 ui::UINT ConfiguratorAdapter::trayIconId() const {
     return CTarvikDlg::kTrayIconId;
 }
@@ -119,6 +129,18 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
                    return problem.empty() ? true : runner.fail(line, problem);
                }});
     verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
+    verbs.add({"status", 1, 1, Phase::window, false, false,
+               [this](scenario::Runner& runner, const scenario::Line& line) {
+                   auto code = scenario::parseNumber(line.words[0]);
+                   if (!code || *code > 0xFFFFFFFFu || !window_) {
+                       return runner.fail(line, "a status code is needed");
+                   }
+                   // As the link's thread posts it.
+                   ui::PostMessage(window_->handle(), CTarvikDlg::kStatusMessage,
+                                   static_cast<ui::WPARAM>(*code));
+                   runner.driver().runUntilIdle();
+                   return true;
+               }});
 }
 
 bool ConfiguratorAdapter::waitUntilListening(scenario::Runner& runner) {

@@ -28,6 +28,7 @@ public:
     std::string dump(const std::string& part, ui::Window* mainWindow) override;
     bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
                            const std::string& path) override;
+    ui::Window* namedWindow(const std::string& name) override;
     ui::UINT trayIconId() const override;
     void addVerbs(scenario::VerbTable& verbs) override;
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/toolkit/CComboButton.h"
@@ -48,6 +49,26 @@ const char* CursorName(ui::Cursor cursor) {
     }
 }
 
+std::string RectText(const ui::Rect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.width()) + "," +
+           std::to_string(r.height());
+}
+
+// The on-screen display as the desktop shows it, with the ticks it has left.
+std::string OsdLine(CTarvikDlg& window, const ui::headless::Driver& driver) {
+    const COSDDialog* osd = window.OsdWindow();
+    if (osd == nullptr) {
+        return "osd none\n";
+    }
+    const ui::headless::WindowRecord& record = driver.record(*osd);
+    std::ostringstream out;
+    out << "osd text=" << Quoted(osd->Text()) << " countdown=" << window.OsdCountdown()
+        << " visible=" << record.visible << " rect=" << RectText(record.screenRect) << " alpha=" << record.alpha
+        << " topmost=" << record.topmost << " tool=" << record.toolWindow << " activates=" << record.activates
+        << " active=" << osd->isActive() << "\n";
+    return out.str();
+}
+
 }  // namespace
 
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
@@ -55,12 +76,13 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     const int page = g_currentPage >= 0 && g_currentPage < 4 ? g_currentPage : 0;
     out << "window visible=" << window.isVisible() << " minimized=" << window.isMinimized()
         << " page=" << kPageNames[page] << " profile=" << g_currentProfile
-        << " cursor=" << CursorName(window.cursor()) << "\n";
+        << " cursor=" << CursorName(window.cursor()) << " active=" << window.isActive() << "\n";
     for (const ui::headless::TrayIconRecord& icon : driver.trayIcons()) {
         if (icon.data.owner == &window) {
             out << "tray " << icon.data.id << " tip=" << Quoted(icon.data.tip) << "\n";
         }
     }
+    out << OsdLine(window, driver);
     for (int group = CTarvikDlg::kAlwaysGroup; group <= CTarvikDlg::kLightGroup; ++group) {
         for (const auto& control : window.Group(group)) {
             out << "control " << control->GetId() << " group=" << group << " visible=" << control->IsVisible()

@@ -1,7 +1,8 @@
 // quelda-keyboard: the keyboard configurator.
 //
-//   quelda-keyboard [--simulate] [--headless] [--script FILE] [--program-folder DIR]
+//   quelda-keyboard [--tray] [--simulate] [--headless] [--script FILE] [--program-folder DIR]
 //
+// --tray            start in the tray: the window stays hidden until the tray icon brings it
 // --simulate        use the emulated keyboard, attached at start, instead of real devices
 // --headless        no windows on the desktop (with --script: a scripted run)
 // --script FILE     run the scenario FILE headless; the exit code tells whether it held
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     scenario::useProgramFolder(*options);
-    CTarvikApp app;
+    CTarvikApp app(options->tray ? CTarvikApp::StartWindow::inTray : CTarvikApp::StartWindow::shown);
     // A logout, kill or Ctrl+C closes the window, so the keyboard still hears
     // that the configurator is gone and the tray icon goes with it.
     core::TerminationSignals signals([&app](int signal) { app.RequestEnd(signal); });

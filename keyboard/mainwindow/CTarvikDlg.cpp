@@ -6,6 +6,7 @@
 #include "keyboard/mainwindow/CMacroPage.h"
 #include "keyboard/mainwindow/CProfileBar.h"
 #include "keyboard/mainwindow/CRecordPage.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/model/MacroFiles.h"
 #include "keyboard/resources/MainWindowLayout.h"
 #include "keyboard/toolkit/CImageButton.h"
@@ -45,7 +46,7 @@ int PageOfTab(ui::UINT id) {
 }  // namespace
 
 CTarvikDlg::CTarvikDlg(hid::Bus& bus)
-    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME")),
+    : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME", "quelda-keyboard")),
       m_data(m_programFolder),
       m_link(*this, bus),
       m_protocol(m_link, m_data.model, *this, m_pendingWrites),
@@ -241,6 +242,7 @@ void CTarvikDlg::OnDestroy() {
         ui::removeTrayIcon(this, kTrayIconId);
         m_trayIconAdded = false;
     }
+    DeleteOsd();
 }
 
 void CTarvikDlg::OnLButtonDown(ui::UINT flags, ui::Point point) {
@@ -313,8 +315,14 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             m_work.runAll();
             return 0;
         case kStatusMessage:
-            m_lastStatus = static_cast<std::uint32_t>(wParam);
+            OnStatusMessage(static_cast<std::uint32_t>(wParam));
             return 0;
+        case ui::WM_TIMER:
+            if (wParam == kOsdTimer) {
+                OnOsdTimer();
+                return 0;
+            }
+            break;
         case kTrayMessage:
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;

@@ -23,6 +23,7 @@ class CRecordPage;
 class CMacroPage;
 class CLightPage;
 class CProfileBar;
+class COSDDialog;
 
 // The configurator's one window: four pages (KEY MAP, RECORD, MACRO, LIGHT)
 // over a common frame with the profile bar, the keyboard link, the tray icon
@@ -46,6 +47,9 @@ public:
     static constexpr ui::UINT kTrayMessage = 0x420;
     static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
     static constexpr ui::UINT kStatusMessage = 0x42B;
+    static constexpr std::uintptr_t kOsdTimer = 1;
+    static constexpr unsigned kOsdTickMilliseconds = 1000;
+    static constexpr std::uint32_t kOsdTicks = 5;
     // Work handed over by the link's threads (see RunOnOwnerThread).
     static constexpr ui::UINT kQueuedWorkMessage = ui::WM_APP + 1;
     static constexpr ui::UINT kTrayIconId = 381;
@@ -69,8 +73,12 @@ public:
     // Shows the profile config.ini names as current.
     void RefreshProfile();
     void SwitchPage(int page);
+    // Before the window is made: it starts hidden, living in the tray.
+    void StartInTray() { setShowAfterInit(ui::ShowCommand::hide); }
     // Out of the tray: shown, restored and in front.
     void BringToFront();
+    // The on-screen display shows the text; a new text keeps it up for another five ticks.
+    void ShowStatus(const std::string& text);
 
     // LinkOwner: the link's work, always on the window thread.
     void RunOnOwnerThread(std::function<void()> work) override;
@@ -94,6 +102,10 @@ public:
     void MarkLibraryModified() { m_libraryModified = true; }
     // The last status code the keyboard reported (0: none yet).
     std::uint32_t LastStatus() const { return m_lastStatus; }
+    // The on-screen display while it is up (else null), and the ticks it has left.
+    const COSDDialog* OsdWindow() const { return m_osdWindow.get(); }
+    COSDDialog* OsdWindow() { return m_osdWindow.get(); }
+    std::uint32_t OsdCountdown() const { return m_osdCountdown; }
 
     CKeyMapPage& KeyMap() { return *m_keyMap; }
     CRecordPage& Record() { return *m_record; }
@@ -109,6 +121,9 @@ protected:
 private:
     void AddFrameControls();
     const ui::MemoryDC* PagePicture(int page);
+    void OnStatusMessage(std::uint32_t code);
+    void OnOsdTimer();
+    void DeleteOsd();
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
@@ -132,5 +147,7 @@ private:
     bool m_trayIconAdded = false;
     bool m_libraryModified = false;
     std::uint32_t m_lastStatus = 0;
+    std::unique_ptr<COSDDialog> m_osdWindow;
+    std::uint32_t m_osdCountdown = 0;
     core::WorkQueue m_work;
 };

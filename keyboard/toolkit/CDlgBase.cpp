@@ -34,7 +34,9 @@ ui::BOOL CDlgBase::OnInitDialog() {
     m_dialogFont = ui::Font(DialogFontSpec());
     resize({m_width, m_height});
     setTopmost(false);
-    show(ui::ShowCommand::show);
+    if (showAfterInit() != ui::ShowCommand::hide) {
+        show(ui::ShowCommand::show);
+    }
     CreateControls(clientRect());
     centerOn(dialogOwner());
     return ui::TRUE;

@@ -29,14 +29,14 @@ std::string homeFolder() {
     return "/tmp";
 }
 
-std::string configHome() {
+}  // namespace
+
+std::string userConfigFolder() {
     if (auto config = rawVariable("XDG_CONFIG_HOME"); config && !config->empty()) {
         return *config;
     }
     return joinPath(homeFolder(), ".config");
 }
-
-}  // namespace
 
 std::optional<std::string> environmentVariable(std::string_view name) {
     std::string key(name);
@@ -44,7 +44,7 @@ std::optional<std::string> environmentVariable(std::string_view name) {
         return value;
     }
     if (key == "APPDATA") {
-        return configHome();
+        return userConfigFolder();
     }
     if (key == "USERPROFILE") {
         return homeFolder();

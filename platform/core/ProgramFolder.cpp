@@ -3,10 +3,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
+#include <system_error>
 #include <vector>
 
+#include "platform/core/Environment.h"
 #include "platform/core/Path.h"
+
+#ifndef QUELDA_PRIVATE_LIBDIR
+#define QUELDA_PRIVATE_LIBDIR "lib/quelda-sonvair"
+#endif
 
 namespace core {
 
@@ -31,7 +38,10 @@ std::string executableFolder() {
     return parentFolder(std::string(buffer.data(), static_cast<size_t>(length)));
 }
 
-std::string programFolder(const char* overrideVariable) {
+namespace {
+
+// The folder given with setProgramFolder or the override variable, else empty.
+std::string chosenOrOverride(const char* overrideVariable) {
     {
         std::lock_guard lock(folderMutex);
         if (!chosenFolder.empty()) {
@@ -44,7 +54,36 @@ std::string programFolder(const char* overrideVariable) {
             return value;
         }
     }
-    return executableFolder();
+    return {};
+}
+
+}  // namespace
+
+std::string programFolder(const char* overrideVariable) {
+    std::string folder = chosenOrOverride(overrideVariable);
+    return folder.empty() ? executableFolder() : folder;
+}
+
+std::string programFolder(const char* overrideVariable, const std::string& installedName) {
+    std::string folder = chosenOrOverride(overrideVariable);
+    if (!folder.empty()) {
+        return folder;
+    }
+    return runsInstalled() ? userProgramFolder(installedName) : executableFolder();
+}
+
+bool runsInstalled() {
+    const std::filesystem::path bin(executableFolder());
+    std::error_code error;
+    return bin.filename() == "bin" &&
+           std::filesystem::is_directory(bin.parent_path() / QUELDA_PRIVATE_LIBDIR, error);
+}
+
+std::string userProgramFolder(const std::string& name) {
+    const std::string folder = joinPath(userConfigFolder(), name);
+    std::error_code ignored;  // the loaders say what they cannot write
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
 }
 
 }  // namespace core

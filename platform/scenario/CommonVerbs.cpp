@@ -24,6 +24,10 @@ void Runner::addCommonVerbs(VerbTable& verbs) {
     verbs.add({"wheel", 2, 2, Phase::window, false, false, member(&Runner::pointer)});
     verbs.add({"key", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
     verbs.add({"keystroke", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
+    verbs.add({"focus-away", 0, 0, Phase::window, false, false, [](Runner& runner, const Line&) {
+                   runner.driver_.focusAway();
+                   return true;
+               }});
     verbs.add({"type", 1, 1, Phase::window, false, false, [](Runner& runner, const Line& line) {
                    runner.driver_.typeText(line.words[0]);
                    return true;
@@ -152,7 +156,20 @@ bool Runner::tray(const Line& line) {
 // The window the lines act on, or the one with that number in `dump window`.
 bool Runner::screenshot(const Line& line) {
     ui::Window* window = inputWindow();
-    if (line.words.size() > 1) {
+    const std::string which = line.words.size() > 1 ? line.words[1] : "";
+    if (which == "screen") {
+        return savePicture(line, [&](const std::string& path) {
+            return driver_.desktop(ui::workArea()).savePng(path);
+        });
+    }
+    if (which == "main") {
+        window = mainWindow();
+    } else if (!which.empty() && !parseNumber(which)) {
+        window = adapter_.namedWindow(which);
+        if (!window) {
+            return fail(line, "there is no window " + which);
+        }
+    } else if (!which.empty()) {
         auto number = parseNumber(line.words[1]);
         std::vector<ui::Window*> others;
         for (ui::Window* open : openWindows()) {
@@ -165,12 +182,21 @@ bool Runner::screenshot(const Line& line) {
         }
         window = others[*number - 1];
     }
+    if (!window) {
+        return fail(line, "the main window is not open");
+    }
+    return savePicture(line, [&](const std::string& path) {
+        return adapter_.saveWindowPicture(driver_, *window, path);
+    });
+}
+
+bool Runner::savePicture(const Line& line, const std::function<bool(const std::string&)>& save) {
     std::filesystem::path path = line.words[0];
     std::error_code ignored;
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ignored);
     }
-    if (!adapter_.saveWindowPicture(driver_, *window, path.string())) {
+    if (!save(path.string())) {
         return fail(line, "cannot write " + path.string());
     }
     return true;

@@ -56,6 +56,8 @@ public:
     // Saves the picture `screenshot` takes of a window; the default is the
     // window's own surface.
     virtual bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path);
+    // A window of the program that `screenshot FILE NAME` names (null: none).
+    virtual ui::Window* namedWindow(const std::string&) { return nullptr; }
     // The id of the program's tray icon (tray click...), 0 when it has none.
     virtual ui::UINT trayIconId() const { return 0; }
     // The program's own verbs.

@@ -11,11 +11,13 @@ namespace scenario {
 
 std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program) {
     const std::string usage =
-        "usage: " + program + " [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
+        "usage: " + program + " [--tray] [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
     ProgramOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--simulate") {
+        if (arg == "--tray") {
+            options.tray = true;
+        } else if (arg == "--simulate") {
             options.simulate = true;
         } else if (arg == "--headless") {
             options.headless = true;

@@ -13,11 +13,13 @@ namespace scenario {
 class ProgramAdapter;
 
 // The options every program takes:
+//   --tray            start in the tray: the window stays hidden until the tray icon brings it
 //   --simulate        its emulated device instead of real ones
 //   --headless        no windows on the desktop (with --script: a scripted run)
 //   --script FILE     run the scenario FILE headless; the exit code says whether it held
 //   --program-folder  where the program keeps its files, instead of its own folder
 struct ProgramOptions {
+    bool tray = false;
     bool simulate = false;
     bool headless = false;
     std::string script;

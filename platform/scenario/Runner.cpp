@@ -255,6 +255,9 @@ std::string Runner::fullDump() {
         }
         text += "\n";
     }
+    // What is left on the desktop: after the end, nothing should be.
+    text += "desktop shown=" + std::to_string(driver_.visibleWindows().size()) +
+            " tray-icons=" + std::to_string(driver_.trayIcons().size()) + "\n";
     return text;
 }
 

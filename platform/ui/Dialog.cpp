@@ -15,8 +15,8 @@ bool Dialog::createWindow() {
     }
     const WindowHandle self = handle();
     WindowProc(WM_INITDIALOG, 0, 0);
-    if (exists() && handle() == self && !isVisible()) {
-        show(ShowCommand::show);
+    if (exists() && handle() == self && !isVisible() && showAfterInit_ != ShowCommand::hide) {
+        show(showAfterInit_);
     }
     return exists();
 }

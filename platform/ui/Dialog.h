@@ -25,6 +25,9 @@ public:
 protected:
     // How the dialog's window is made; a derived constructor may change it.
     WindowOptions& windowOptions() { return options_; }
+    // Hidden: the dialog stays hidden after OnInitDialog until something shows it.
+    void setShowAfterInit(ShowCommand command) { showAfterInit_ = command; }
+    ShowCommand showAfterInit() const { return showAfterInit_; }
     Window* dialogOwner() const { return owner_; }
 
 private:
@@ -33,6 +36,7 @@ private:
     Window* owner_;
     WindowOptions options_;
     bool modal_ = false;
+    ShowCommand showAfterInit_ = ShowCommand::show;
 };
 
 }  // namespace ui

@@ -32,7 +32,9 @@ struct WindowOptions {
     bool doubleClicks = false;  // the second click of a double click arrives as WM_LBUTTONDBLCLK
     bool topmost = false;
     bool toolWindow = false;  // no task-bar entry
-    bool activate = true;     // showing the window makes it the active one
+    // False: the window never becomes the active one, neither when shown nor
+    // when clicked, so a notice on the screen leaves the user's focus alone.
+    bool activate = true;
     Cursor cursor = Cursor::arrow;
 };
 

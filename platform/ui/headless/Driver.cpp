@@ -164,6 +164,13 @@ void Driver::activate(Window& window) {
     runUntilIdle();
 }
 
+void Driver::focusAway() {
+    if (Window* active = dispatcher().input().active()) {
+        dispatcher().input().deactivated(*active);
+    }
+    runUntilIdle();
+}
+
 void Driver::advance(std::chrono::milliseconds duration) {
     const auto target = clock_.now() + duration;
     for (;;) {
@@ -258,6 +265,25 @@ bool Driver::saveSurface(const Window& window, const std::string& path) const {
     return window.surface().savePng(path);
 }
 
+namespace {
+
+// A layered window's pixel over what lies below it, as the desktop's compositor mixes them.
+Argb blend(Argb top, Argb below, int alpha) {
+    if (alpha >= 255) {
+        return top | 0xFF000000u;
+    }
+    Argb mixed = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int channel = (static_cast<int>((top >> shift) & 0xFF) * alpha +
+                             static_cast<int>((below >> shift) & 0xFF) * (255 - alpha) + 127) /
+                            255;
+        mixed |= static_cast<Argb>(channel) << shift;
+    }
+    return mixed;
+}
+
+}  // namespace
+
 Image Driver::desktop(const Rect& screenArea) const {
     Image picture(std::max(0, screenArea.width()), std::max(0, screenArea.height()), 0xFF404040u);
     for (const Window* window : visibleWindows()) {
@@ -269,8 +295,9 @@ Image Driver::desktop(const Rect& screenArea) const {
             for (int x = shown.left; x < shown.right; ++x) {
                 const Point client{x - placed.left, y - placed.top};
                 if (shape.isEmpty() || shape.contains(client)) {
-                    picture.setPixel(x - screenArea.left, y - screenArea.top,
-                                     surface.pixel(client.x, client.y) | 0xFF000000u);
+                    const Point at{x - screenArea.left, y - screenArea.top};
+                    picture.setPixel(at.x, at.y, blend(surface.pixel(client.x, client.y),
+                                                       picture.pixel(at.x, at.y), window->alpha()));
                 }
             }
         }

@@ -28,6 +28,7 @@ struct WindowRecord {
     bool maximized = false;
     bool topmost = false;
     bool toolWindow = false;
+    bool activates = true;  // false: never becomes the active window
     int alpha = 255;
     Region shape;  // empty: the whole rectangle
     Cursor cursor = Cursor::arrow;
@@ -75,6 +76,8 @@ public:
     void keyUp(Window& window, int virtualKey);
     void typeText(const std::string& text);  // into the focused edit control
     void activate(Window& window);
+    // Another program's window takes the focus: none of ours is active.
+    void focusAway();
 
     // Moves the virtual time on, firing timers and hovers at their moments.
     void advance(std::chrono::milliseconds duration);
@@ -106,7 +109,8 @@ public:
     Image surface(const Window& window) const;
     bool saveSurface(const Window& window, const std::string& path) const;
     // What the screen shows in an area: every visible window's surface within
-    // its shape, bottom to top, over a dark grey desktop.
+    // its shape, bottom to top, over a dark grey desktop; layered windows are
+    // mixed with what lies below them by their alpha.
     Image desktop(const Rect& screenArea) const;
     std::vector<Window*> visibleWindows() const;  // bottom to top
     void setWorkArea(const Rect& area);

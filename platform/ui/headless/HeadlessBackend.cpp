@@ -115,6 +115,7 @@ HeadlessWindow::HeadlessWindow(Window& window) : window_(window) {
     record.title = state.title;
     record.topmost = state.topmost;
     record.toolWindow = state.options.toolWindow;
+    record.activates = state.options.activate;
     record.cursor = state.cursor;
 }
 
@@ -128,7 +129,7 @@ void HeadlessWindow::setShown(bool visible, bool minimized, bool maximized, bool
 }
 
 void HeadlessWindow::activate() {
-    if (window_.isVisible() && window_.isEnabled()) {
+    if (window_.isVisible() && window_.isEnabled() && window_.state().options.activate) {
         detail::Dispatcher::current()->input().activated(window_);
     }
 }

@@ -1,5 +1,8 @@
 #include "platform/ui/qt/QtTrayIcon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
 #include <QPixmap>
 
 #include <vector>
@@ -12,10 +15,28 @@ namespace ui::qt {
 
 namespace {
 
-// The mouse messages a desktop icon gets for what Qt reports in one signal.
-std::vector<UINT> mouseMessagesOf(QSystemTrayIcon::ActivationReason reason) {
+// Qt shows the icon through the desktop's status-notifier host when one is
+// registered on the session bus, else in an XEmbed tray.
+bool statusNotifierHostPresent() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    if (!bus.isConnected() || bus.interface() == nullptr || !bus.interface()->isServiceRegistered(watcher)) {
+        return false;
+    }
+    QDBusInterface properties(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    return properties.property("IsStatusNotifierHostRegistered").toBool();
+}
+
+// The mouse messages a desktop icon gets for what Qt reports in one signal. A
+// status-notifier host reports one activation (its primary click) and never a
+// double click: that activation is how its users open a program, so it stands
+// for the double click too.
+std::vector<UINT> mouseMessagesOf(QSystemTrayIcon::ActivationReason reason, bool statusNotifier) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
+            if (statusNotifier) {
+                return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
+            }
             return {WM_LBUTTONDOWN, WM_LBUTTONUP};
         case QSystemTrayIcon::DoubleClick:
             return {WM_LBUTTONDBLCLK};
@@ -28,7 +49,8 @@ std::vector<UINT> mouseMessagesOf(QSystemTrayIcon::ActivationReason reason) {
 
 }  // namespace
 
-QtTrayIcon::QtTrayIcon(Window& owner, UINT id) : owner_(owner), id_(id) {
+QtTrayIcon::QtTrayIcon(Window& owner, UINT id)
+    : owner_(owner), id_(id), statusNotifier_(statusNotifierHostPresent()) {
     QObject::connect(&icon_, &QSystemTrayIcon::activated,
                      [this](QSystemTrayIcon::ActivationReason reason) { activated(reason); });
 }
@@ -46,7 +68,7 @@ void QtTrayIcon::activated(QSystemTrayIcon::ActivationReason reason) const {
     if (dispatcher == nullptr) {
         return;
     }
-    for (UINT message : mouseMessagesOf(reason)) {
+    for (UINT message : mouseMessagesOf(reason, statusNotifier_)) {
         dispatcher->trayIcons().notify(&owner_, id_, message);
     }
 }

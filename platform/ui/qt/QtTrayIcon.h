@@ -20,6 +20,7 @@ private:
 
     Window& owner_;
     UINT id_;
+    bool statusNotifier_;  // shown by the desktop's status-notifier host
     QSystemTrayIcon icon_;
 };
 

@@ -24,6 +24,9 @@ Qt::WindowFlags flagsFor(const WindowOptions& options) {
     if (options.topmost) {
         flags |= Qt::WindowStaysOnTopHint;
     }
+    if (!options.activate) {
+        flags |= Qt::WindowDoesNotAcceptFocus;
+    }
     return flags;
 }
 
@@ -50,12 +53,16 @@ Qt::CursorShape shapeOf(Cursor cursor) {
 
 }  // namespace
 
-QtWindow::QtWindow(Window& window) {
+QtWindow::QtWindow(Window& window) : activates_(window.state().options.activate) {
     const detail::WindowState& state = window.state();
     widget_ = new WindowWidget(window, widgetOf(state.options.owner), flagsFor(state.options));
     widget_->setGeometry(detail::toQRect(state.screenRect));
     widget_->setWindowTitle(detail::toQString(state.title));
     widget_->setCursor(shapeOf(state.cursor));
+    if (!activates_) {
+        widget_->setAttribute(Qt::WA_ShowWithoutActivating);
+        widget_->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 QtWindow::~QtWindow() {
@@ -161,7 +168,9 @@ void QtWindow::grabMouse(bool grab) {
 void QtWindow::activate() {
     if (widget_ && widget_->isVisible()) {
         widget_->raise();
-        widget_->activateWindow();
+        if (activates_) {
+            widget_->activateWindow();
+        }
     }
 }
 

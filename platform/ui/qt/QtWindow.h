@@ -30,6 +30,7 @@ public:
 
 private:
     QPointer<WindowWidget> widget_;
+    bool activates_;
 };
 
 }  // namespace ui::qt

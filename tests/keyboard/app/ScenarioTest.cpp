@@ -296,3 +296,107 @@ screenshot "shots/light.png"
                         {});
     EXPECT_HELD(run);
 }
+
+// The display counts five ticks of 1000 ms from the last text and goes on the
+// sixth; a second text 3 s after the first keeps it up until about 6 s after it.
+TEST_F(ConfiguratorScenario, StatusDisplayStaysAboutSixSecondsAfterTheLastText) {
+    Run run = RunScript(R"(
+expect "osd none"
+status 1
+expect "osd text=\"Current Profile:1\" countdown=5 visible=1 rect=1620,984,300,56 alpha=128 topmost=1 tool=1 activates=0 active=0"
+expect "active=1"
+screenshot "shots/osd.png" osd
+screenshot "shots/screen.png" screen
+advance 3000
+expect "osd text=\"Current Profile:1\" countdown=2"
+status 2
+expect "osd text=\"Current Profile:2\" countdown=5"
+advance 5900
+expect "osd text=\"Current Profile:2\" countdown=0"
+advance 200
+expect "osd none"
+expect "desktop shown=1 tray-icons=1"
+)");
+    EXPECT_HELD(run);
+    EXPECT_TRUE(folder.exists("shots/osd.png"));
+    EXPECT_TRUE(folder.exists("shots/screen.png"));
+}
+
+// Codes the keyboard has no text for neither open the display nor keep one up.
+TEST_F(ConfiguratorScenario, StatusCodesWithoutATextShowNothing) {
+    Run run = RunScript(R"(
+status 0
+expect "osd none"
+status 8
+expect "osd none"
+expect "status last=8"
+status 3
+advance 2000
+status 8
+status 0
+expect "osd text=\"Current Profile:3\" countdown=3"
+)");
+    EXPECT_HELD(run);
+}
+
+// The lock keys on the keyboard, through the link: value 0 locks, 1 unlocks.
+TEST_F(ConfiguratorScenario, LockEventsShowTheLockAndUnlockTexts) {
+    const struct {
+        const char* event;
+        const char* text;
+    } cases[] = {
+        {"3 0", "Windows Key Status:Disable"},
+        {"3 1", "Windows Key Status:Enable"},
+        {"9 0", "All Key Status:Disable"},
+        {"9 1", "All Key Status:Enable"},
+    };
+    std::string script;
+    for (const auto& c : cases) {
+        script += std::string("event ") + c.event + "\n" + Expect(std::string("osd text=\"") + c.text + "\" countdown=5");
+    }
+    script += "profile-key 2\n" + Expect("osd text=\"Current Profile:2\" countdown=5");
+    Run run = RunScript(script);
+    EXPECT_HELD(run);
+}
+
+TEST_F(ConfiguratorScenario, TrayDoubleClickBringsAVisibleWindowToTheFront) {
+    Run run = RunScript(R"(
+focus-away
+expect "window visible=1 minimized=0"
+expect-not "cursor=arrow active=1"
+tray double-click
+expect "window visible=1 minimized=0"
+expect "cursor=arrow active=1"
+)");
+    EXPECT_HELD(run);
+}
+
+// Exit with the display up: the keyboard hears profile 7 last, and nothing of
+// the program is left on the desktop.
+TEST_F(ConfiguratorScenario, ExitEndsTheProgramWithTheDisplayGone) {
+    Run run = RunScript(R"(
+status 5
+expect "osd text=\"Windows Key Status:Enable\""
+menu 2
+tray right-click
+expect "keyboard current=7"
+expect "desktop shown=0 tray-icons=0"
+dump keyboard
+)");
+    EXPECT_HELD(run);
+    const std::string last = LastLineStarting(run.out, "report ");
+    EXPECT_NE(last.find(" set 050307"), std::string::npos) << last;
+}
+
+// Started with --tray, as at login: hidden with its tray icon, until the icon brings it.
+TEST_F(ConfiguratorScenario, TrayOptionStartsHiddenInTheTray) {
+    Run run = RunScript(R"(
+expect "window visible=0"
+expect "tray 381 tip=\"Quelda Keyboard\""
+expect "link connected=1 listening=1"
+tray double-click
+expect "window visible=1 minimized=0"
+)",
+                        {"--simulate", "--tray"});
+    EXPECT_HELD(run);
+}

@@ -120,6 +120,25 @@ TEST_F(ModalTest, ClickOnTheOwnerTakesActivationFromItsPopup) {
     EXPECT_TRUE(driver.record(popup).toolWindow);
 }
 
+// A notice on the screen: shown, brought up and clicked, it leaves the active window alone.
+TEST_F(ModalTest, WindowThatDoesNotActivateNeverTakesTheActivation) {
+    driver.activate(main);
+    RecordingWindow notice;
+    ASSERT_TRUE(notice.create({.rect = rectAt(400, 300, 100, 40),
+                               .visible = true,
+                               .topmost = true,
+                               .toolWindow = true,
+                               .activate = false}));
+    notice.bringToFront();
+    driver.click(notice, {10, 10});
+
+    EXPECT_TRUE(main.isActive());
+    EXPECT_TRUE(notice.entries(WM_NCACTIVATE).empty());
+    EXPECT_EQ(notice.entries(WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_FALSE(driver.record(notice).activates);
+    EXPECT_TRUE(driver.record(notice).visible);
+}
+
 TEST_F(ModalTest, ShapeAndAlphaAreRecordedAndInputOutsideTheShapeMissesTheWindow) {
     Region shape(rectAt(0, 0, 300, 100));
     shape.unite(rectAt(0, 100, 50, 100));
@@ -152,6 +171,11 @@ TEST_F(ModalTest, TheDesktopShowsShapedWindowsUnderTheirTopmostPopups) {
     EXPECT_EQ(desktop.pixel(10, 150), 0xFF404040u) << "outside the shape";
     EXPECT_EQ(desktop.pixel(270, 60), 0xFF0000FFu) << "the popup above its owner";
     EXPECT_EQ(desktop.pixel(270, 160), 0xFF404040u);
+
+    popup.setAlpha(128);
+    const Image mixed = driver.desktop(rectAt(0, 0, 400, 200));
+    EXPECT_EQ(mixed.pixel(270, 60), 0xFF7F0080u) << "half the popup, half the window below";
+    EXPECT_EQ(mixed.pixel(270, 120), 0xFF2020A0u) << "half the popup, half the desktop";
 }
 
 TEST_F(ModalTest, ShowHideMinimiseAreRecorded) {
