@@ -80,6 +80,18 @@ std::string ConfiguratorAdapter::dump(const std::string& part, ui::Window* mainW
     return DumpKeyboard(emulated_.Keyboard());
 }
 
+std::vector<std::string> ConfiguratorAdapter::windowNames() const {
+    return {"osd"};
+}
+
+ui::Window* ConfiguratorAdapter::namedWindow(const std::string&, std::string& whyNot) {
+    ui::Window* osd = window_ ? window_->OsdWindow() : nullptr;
+    if (osd == nullptr) {
+        whyNot = "the on-screen display is not up";
+    }
+    return osd;
+}
+
 // Open popups lie over the main window and beyond it: its picture takes them in.
 bool ConfiguratorAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
                                             const std::string& path) {
@@ -87,14 +99,6 @@ bool ConfiguratorAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Wi
         return SaveWindowWithPopups(driver, window.windowRect(), path);
     }
     return driver.saveSurface(window, path);
-}
-
-// `screenshot FILE osd`: the on-screen display's own picture, while it is up.
-ui::Window* ConfiguratorAdapter::namedWindow(const std::string& name) {
-    if (name == "osd" && window_) {
-        return window_->OsdWindow();
-    }
-    return nullptr;
 }
 
 ui::UINT ConfiguratorAdapter::trayIconId() const {
@@ -128,16 +132,10 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
         return keyboardEvent(runner, line);
     };
     verbs.add({"event", 2, 2, Phase::window, false, false, event});
-    verbs.add({"popup", 2, 2, Phase::window, false, false,
-               [this](scenario::Runner& runner, const scenario::Line& line) {
-                   const std::string problem = ActOnPopupItem(driver_, line.words[0], line.words[1]);
-                   return problem.empty() ? true : runner.fail(line, problem);
-               }});
-    verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
     verbs.add({"status", 1, 1, Phase::window, false, false,
                [this](scenario::Runner& runner, const scenario::Line& line) {
                    auto code = scenario::parseNumber(line.words[0]);
-                   if (!code || *code > 0xFFFFFFFFu || !window_) {
+                   if (!code || *code > 0xFFFFFFFFu) {
                        return runner.fail(line, "a status code is needed");
                    }
                    // As the link's thread posts it.
@@ -146,6 +144,12 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
                    runner.driver().runUntilIdle();
                    return true;
                }});
+    verbs.add({"popup", 2, 2, Phase::window, false, false,
+               [this](scenario::Runner& runner, const scenario::Line& line) {
+                   const std::string problem = ActOnPopupItem(driver_, line.words[0], line.words[1]);
+                   return problem.empty() ? true : runner.fail(line, problem);
+               }});
+    verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
 }
 
 bool ConfiguratorAdapter::waitUntilListening(scenario::Runner& runner) {

@@ -26,9 +26,10 @@ public:
     std::string dumpMainWindow(ui::Window& window) override;
     std::vector<scenario::DumpPart> dumpParts() const override;
     std::string dump(const std::string& part, ui::Window* mainWindow) override;
+    std::vector<std::string> windowNames() const override;
+    ui::Window* namedWindow(const std::string& name, std::string& whyNot) override;
     bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
                            const std::string& path) override;
-    ui::Window* namedWindow(const std::string& name) override;
     ui::UINT trayIconId() const override;
     void addVerbs(scenario::VerbTable& verbs) override;
 

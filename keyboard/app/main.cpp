@@ -43,12 +43,12 @@ int RunInteractive(const scenario::ProgramOptions& options, CTarvikApp& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto options = scenario::parseProgramOptions(argc, argv, "quelda-keyboard");
+    auto options = scenario::parseProgramOptions(argc, argv, "quelda-keyboard", {"--tray"});
     if (!options) {
         return 2;
     }
     scenario::useProgramFolder(*options);
-    CTarvikApp app(options->tray ? CTarvikApp::StartWindow::inTray : CTarvikApp::StartWindow::shown);
+    CTarvikApp app(options->has("--tray") ? CTarvikApp::StartWindow::inTray : CTarvikApp::StartWindow::shown);
     // A logout, kill or Ctrl+C closes the window, so the keyboard still hears
     // that the configurator is gone and the tray icon goes with it.
     core::TerminationSignals signals([&app](int signal) { app.RequestEnd(signal); });

@@ -1,12 +1,12 @@
 #include "keyboard/mainwindow/CTarvikDlg.h"
 
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CKeyMapPage.h"
 #include "keyboard/mainwindow/CLightPage.h"
 #include "keyboard/mainwindow/CMacroPage.h"
 #include "keyboard/mainwindow/CProfileBar.h"
 #include "keyboard/mainwindow/CRecordPage.h"
-#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/model/MacroFiles.h"
 #include "keyboard/resources/MainWindowLayout.h"
 #include "keyboard/toolkit/CImageButton.h"
@@ -258,6 +258,14 @@ bool CTarvikDlg::OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) {
     return CDlgBase::OnCommand(wParam, lParam);
 }
 
+void CTarvikDlg::OnTimer(std::uintptr_t id) {
+    if (id == kOsdTimer) {
+        OnOsdTimer();
+        return;
+    }
+    CDlgBase::OnTimer(id);
+}
+
 // The frame's own buttons: hide, minimise, the web link and the page tabs.
 bool CTarvikDlg::OnFrameMessage(ui::UINT id, ui::LPARAM code) {
     switch (id) {
@@ -317,12 +325,6 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
         case kStatusMessage:
             OnStatusMessage(static_cast<std::uint32_t>(wParam));
             return 0;
-        case ui::WM_TIMER:
-            if (wParam == kOsdTimer) {
-                OnOsdTimer();
-                return 0;
-            }
-            break;
         case kTrayMessage:
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;

@@ -17,13 +17,13 @@
 #include "platform/hook/CKeyboardHook.h"
 #include "platform/ui/EditControl.h"
 
+class COSDDialog;
 class CMainWindowPart;
 class CKeyMapPage;
 class CRecordPage;
 class CMacroPage;
 class CLightPage;
 class CProfileBar;
-class COSDDialog;
 
 // The configurator's one window: four pages (KEY MAP, RECORD, MACRO, LIGHT)
 // over a common frame with the profile bar, the keyboard link, the tray icon
@@ -107,8 +107,7 @@ public:
     // The last status code the keyboard reported (0: none yet).
     std::uint32_t LastStatus() const { return m_lastStatus; }
     // The on-screen display while it is up (else null), and the ticks it has left.
-    const COSDDialog* OsdWindow() const { return m_osdWindow.get(); }
-    COSDDialog* OsdWindow() { return m_osdWindow.get(); }
+    COSDDialog* OsdWindow() const { return m_osdWindow.get(); }
     std::uint32_t OsdCountdown() const { return m_osdCountdown; }
 
     CKeyMapPage& KeyMap() { return *m_keyMap; }
@@ -121,6 +120,7 @@ protected:
     void OnDestroy() override;
     void OnLButtonDown(ui::UINT flags, ui::Point point) override;
     bool OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) override;
+    void OnTimer(std::uintptr_t id) override;
 
 private:
     void AddFrameControls();

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -22,6 +23,23 @@ namespace {
 std::mutex folderMutex;
 std::string chosenFolder;
 
+// The folder given with setProgramFolder, else the override variable's.
+std::optional<std::string> toldFolder(const char* overrideVariable) {
+    {
+        std::lock_guard lock(folderMutex);
+        if (!chosenFolder.empty()) {
+            return chosenFolder;
+        }
+    }
+    if (overrideVariable != nullptr) {
+        const char* value = std::getenv(overrideVariable);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void setProgramFolder(const std::string& folder) {
@@ -38,36 +56,13 @@ std::string executableFolder() {
     return parentFolder(std::string(buffer.data(), static_cast<size_t>(length)));
 }
 
-namespace {
-
-// The folder given with setProgramFolder or the override variable, else empty.
-std::string chosenOrOverride(const char* overrideVariable) {
-    {
-        std::lock_guard lock(folderMutex);
-        if (!chosenFolder.empty()) {
-            return chosenFolder;
-        }
-    }
-    if (overrideVariable != nullptr) {
-        const char* value = std::getenv(overrideVariable);
-        if (value != nullptr && *value != '\0') {
-            return value;
-        }
-    }
-    return {};
-}
-
-}  // namespace
-
 std::string programFolder(const char* overrideVariable) {
-    std::string folder = chosenOrOverride(overrideVariable);
-    return folder.empty() ? executableFolder() : folder;
+    return toldFolder(overrideVariable).value_or(executableFolder());
 }
 
 std::string programFolder(const char* overrideVariable, const std::string& installedName) {
-    std::string folder = chosenOrOverride(overrideVariable);
-    if (!folder.empty()) {
-        return folder;
+    if (auto told = toldFolder(overrideVariable)) {
+        return *told;
     }
     return runsInstalled() ? userProgramFolder(installedName) : executableFolder();
 }

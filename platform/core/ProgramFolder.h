@@ -10,10 +10,6 @@ namespace core {
 // A folder given with setProgramFolder comes before both.
 std::string programFolder(const char* overrideVariable);
 
-// The folder a program was told to use (--program-folder); set before the
-// program's threads start.
-void setProgramFolder(const std::string& folder);
-
 // As above, for a program that keeps its files in its folder: once installed
 // (that folder belongs to root), the per-user folder named `installedName`
 // takes its place, unless the override variable is set.
@@ -25,6 +21,10 @@ bool runsInstalled();
 
 // $XDG_CONFIG_HOME/<name> (or ~/.config/<name>), made when missing.
 std::string userProgramFolder(const std::string& name);
+
+// The folder a program was told to use (--program-folder); set before the
+// program's threads start.
+void setProgramFolder(const std::string& folder);
 
 // The directory of the running executable, without any override.
 std::string executableFolder();

@@ -1,5 +1,6 @@
 // The verbs every program's scenarios share: pointer, keys, time, dialogs and
 // menus, the tray, and looking at the state.
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <sstream>
@@ -21,13 +22,13 @@ void Runner::addCommonVerbs(VerbTable& verbs) {
         verbs.add({name, 1, 1, Phase::window, false, false, member(&Runner::pointer)});
     }
     verbs.add({"leave", 0, 0, Phase::window, false, false, member(&Runner::pointer)});
-    verbs.add({"wheel", 2, 2, Phase::window, false, false, member(&Runner::pointer)});
-    verbs.add({"key", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
-    verbs.add({"keystroke", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
     verbs.add({"focus-away", 0, 0, Phase::window, false, false, [](Runner& runner, const Line&) {
                    runner.driver_.focusAway();
                    return true;
                }});
+    verbs.add({"wheel", 2, 2, Phase::window, false, false, member(&Runner::pointer)});
+    verbs.add({"key", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
+    verbs.add({"keystroke", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
     verbs.add({"type", 1, 1, Phase::window, false, false, [](Runner& runner, const Line& line) {
                    runner.driver_.typeText(line.words[0]);
                    return true;
@@ -153,53 +154,60 @@ bool Runner::tray(const Line& line) {
     return true;
 }
 
-// The window the lines act on, or the one with that number in `dump window`.
+// The window the lines act on, or: "main", "screen" (the whole work area as
+// the desktop shows it), the number of an open window in `dump window`, or a
+// window the program names.
 bool Runner::screenshot(const Line& line) {
-    ui::Window* window = inputWindow();
-    const std::string which = line.words.size() > 1 ? line.words[1] : "";
-    if (which == "screen") {
-        return savePicture(line, [&](const std::string& path) {
-            return driver_.desktop(ui::workArea()).savePng(path);
-        });
-    }
-    if (which == "main") {
-        window = mainWindow();
-    } else if (!which.empty() && !parseNumber(which)) {
-        window = adapter_.namedWindow(which);
-        if (!window) {
-            return fail(line, "there is no window " + which);
+    const std::string what = line.words.size() > 1 ? line.words[1] : "";
+    ui::Window* window = what == "main" ? mainWindow() : inputWindow();
+    if (!what.empty() && what != "main" && what != "screen") {
+        window = pictureWindow(line, what);
+        if (window == nullptr) {
+            return false;
         }
-    } else if (!which.empty()) {
-        auto number = parseNumber(line.words[1]);
+    }
+    std::filesystem::path path = line.words[0];
+    std::error_code ignored;
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path(), ignored);
+    }
+    const bool saved = what == "screen" ? driver_.desktop(ui::workArea()).savePng(path.string())
+                                        : adapter_.saveWindowPicture(driver_, *window, path.string());
+    if (!saved) {
+        return fail(line, "cannot write " + path.string());
+    }
+    return true;
+}
+
+ui::Window* Runner::pictureWindow(const Line& line, const std::string& what) {
+    if (auto number = parseNumber(what)) {
         std::vector<ui::Window*> others;
         for (ui::Window* open : openWindows()) {
             if (kindOf(*open) != WindowKind::main) {
                 others.push_back(open);
             }
         }
-        if (!number || *number < 1 || *number > others.size()) {
-            return fail(line, "there is no open window " + line.words[1]);
+        if (*number < 1 || *number > others.size()) {
+            fail(line, "there is no open window " + what);
+            return nullptr;
         }
-        window = others[*number - 1];
+        return others[*number - 1];
     }
-    if (!window) {
-        return fail(line, "the main window is not open");
+    const std::vector<std::string> names = adapter_.windowNames();
+    if (std::find(names.begin(), names.end(), what) == names.end()) {
+        std::string expected = "main";
+        for (const std::string& name : names) {
+            expected += ", " + name;
+        }
+        fail(line, expected + " or screen expected after the file");
+        return nullptr;
     }
-    return savePicture(line, [&](const std::string& path) {
-        return adapter_.saveWindowPicture(driver_, *window, path);
-    });
-}
-
-bool Runner::savePicture(const Line& line, const std::function<bool(const std::string&)>& save) {
-    std::filesystem::path path = line.words[0];
-    std::error_code ignored;
-    if (path.has_parent_path()) {
-        std::filesystem::create_directories(path.parent_path(), ignored);
+    std::string whyNot;
+    ui::Window* window = adapter_.namedWindow(what, whyNot);
+    if (window == nullptr) {
+        fail(line, whyNot);
     }
-    if (!save(path.string())) {
-        return fail(line, "cannot write " + path.string());
-    }
-    return true;
+    return window;
 }
 
 bool Runner::expectLine(const Line& line, bool present) {

@@ -9,6 +9,11 @@ std::pair<std::string, std::string> ProgramAdapter::describeDialog(ui::Window& d
     return {dialog.title(), {}};
 }
 
+ui::Window* ProgramAdapter::namedWindow(const std::string& name, std::string& whyNot) {
+    whyNot = "there is no window " + name;
+    return nullptr;
+}
+
 bool ProgramAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
                                        const std::string& path) {
     return driver.saveSurface(window, path);

@@ -53,11 +53,13 @@ public:
     virtual std::vector<DumpPart> dumpParts() const { return {}; }
     // One of them; `mainWindow` is null once the window has closed.
     virtual std::string dump(const std::string& part, ui::Window* mainWindow) = 0;
+    // Windows of the program that `screenshot FILE NAME` may name (e.g. "osd").
+    virtual std::vector<std::string> windowNames() const { return {}; }
+    // The window of one of those names; null (with why) when it is not there.
+    virtual ui::Window* namedWindow(const std::string& name, std::string& whyNot);
     // Saves the picture `screenshot` takes of a window; the default is the
     // window's own surface.
     virtual bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path);
-    // A window of the program that `screenshot FILE NAME` names (null: none).
-    virtual ui::Window* namedWindow(const std::string&) { return nullptr; }
     // The id of the program's tray icon (tray click...), 0 when it has none.
     virtual ui::UINT trayIconId() const { return 0; }
     // The program's own verbs.

@@ -1,5 +1,6 @@
 #include "platform/scenario/ProgramOptions.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -9,14 +10,18 @@
 
 namespace scenario {
 
-std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program) {
-    const std::string usage =
-        "usage: " + program + " [--tray] [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
+std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program,
+                                                  const std::vector<std::string>& programSwitches) {
+    std::string usage = "usage: " + program;
+    for (const std::string& programSwitch : programSwitches) {
+        usage += " [" + programSwitch + "]";
+    }
+    usage += " [--simulate] [--headless] [--script FILE] [--program-folder DIR]\n";
     ProgramOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--tray") {
-            options.tray = true;
+        if (std::find(programSwitches.begin(), programSwitches.end(), arg) != programSwitches.end()) {
+            options.switches.insert(arg);
         } else if (arg == "--simulate") {
             options.simulate = true;
         } else if (arg == "--headless") {

@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace ui::headless {
 class Driver;
@@ -13,22 +15,25 @@ namespace scenario {
 class ProgramAdapter;
 
 // The options every program takes:
-//   --tray            start in the tray: the window stays hidden until the tray icon brings it
 //   --simulate        its emulated device instead of real ones
 //   --headless        no windows on the desktop (with --script: a scripted run)
 //   --script FILE     run the scenario FILE headless; the exit code says whether it held
 //   --program-folder  where the program keeps its files, instead of its own folder
+// and the program's own switches, listed when it is parsed.
 struct ProgramOptions {
-    bool tray = false;
     bool simulate = false;
     bool headless = false;
     std::string script;
     std::string programFolder;
+    std::set<std::string> switches;  // the program's own that were given, e.g. "--tray"
+
+    bool has(const std::string& programSwitch) const { return switches.contains(programSwitch); }
 };
 
 // Parses the command line; nullopt (said on stderr) for an option it does not
 // know. --help prints the usage and ends the process.
-std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program);
+std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program,
+                                                  const std::vector<std::string>& programSwitches = {});
 
 // Makes --program-folder the program's folder (absolute, as files store paths made from it).
 void useProgramFolder(const ProgramOptions& options);

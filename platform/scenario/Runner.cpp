@@ -247,6 +247,9 @@ std::string Runner::fullDump() {
             text += adapter_.dump(part.name, main);
         }
     }
+    // What is left on the desktop: after the end, nothing should be.
+    text += "desktop shown=" + std::to_string(driver_.visibleWindows().size()) +
+            " tray-icons=" + std::to_string(driver_.trayIcons().size()) + "\n";
     std::lock_guard lock(launchesMutex_);
     for (const auto& commandLine : launches_) {
         text += "launch";
@@ -255,9 +258,6 @@ std::string Runner::fullDump() {
         }
         text += "\n";
     }
-    // What is left on the desktop: after the end, nothing should be.
-    text += "desktop shown=" + std::to_string(driver_.visibleWindows().size()) +
-            " tray-icons=" + std::to_string(driver_.trayIcons().size()) + "\n";
     return text;
 }
 

@@ -72,7 +72,7 @@ private:
     bool keyEvent(const Line& line);
     bool tray(const Line& line);
     bool screenshot(const Line& line);
-    bool savePicture(const Line& line, const std::function<bool(const std::string&)>& save);
+    ui::Window* pictureWindow(const Line& line, const std::string& what);
     bool dump(const Line& line);
     bool expectLine(const Line& line, bool present);
     bool waitForFile(const Line& line);
