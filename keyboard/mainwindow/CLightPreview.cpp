@@ -29,15 +29,18 @@ enum Mode { kOff = 0, kFlowLeft = 4, kFirstFull = 5, kLastFull = 12, kUserDefine
 constexpr int kFullBrightness = 4;
 
 ui::COLORREF Mix(ui::COLORREF from, ui::COLORREF to, double amount) {
-    const auto channel = [amount](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * amount)); };
-    return ui::RGB(channel(ui::GetRValue(from), ui::GetRValue(to)), channel(ui::GetGValue(from), ui::GetGValue(to)),
+    const auto channel = [amount](int a, int b) {
+        return static_cast<int>(std::lround(a + (b - a) * amount));
+    };
+    return ui::RGB(channel(ui::GetRValue(from), ui::GetRValue(to)),
+                   channel(ui::GetGValue(from), ui::GetGValue(to)),
                    channel(ui::GetBValue(from), ui::GetBValue(to)));
 }
 
 // Red to purple along a strip, as the keyboard's rainbow modes run.
 ui::COLORREF Rainbow(double along) {
-    constexpr ui::COLORREF stops[] = {ui::RGB(255, 40, 60),  ui::RGB(255, 150, 30), ui::RGB(250, 230, 60),
-                                      ui::RGB(80, 230, 90),  ui::RGB(40, 200, 230), ui::RGB(60, 100, 255),
+    constexpr ui::COLORREF stops[] = {ui::RGB(255, 40, 60), ui::RGB(255, 150, 30), ui::RGB(250, 230, 60),
+                                      ui::RGB(80, 230, 90), ui::RGB(40, 200, 230), ui::RGB(60, 100, 255),
                                       ui::RGB(190, 70, 255)};
     const double scaled = std::clamp(along, 0.0, 1.0) * 6;
     const int stop = std::min(static_cast<int>(scaled), 5);

@@ -64,7 +64,9 @@ protected:
         }
     }
 
-    std::string ProfileFile(int slot) const { return folder.read("home/config/default" + std::to_string(slot) + ".psf"); }
+    std::string ProfileFile(int slot) const {
+        return folder.read("home/config/default" + std::to_string(slot) + ".psf");
+    }
     std::string SettingsFile() const { return folder.read("home/config/config.ini"); }
 
     std::unique_ptr<AppSettings> settings_;
@@ -141,19 +143,51 @@ dump keyboard "after.txt"
     EXPECT_EQ(sent[2].bytes, "set 050301");
 }
 
-// The keyboard's own light keys change the shown values; nothing waits for Apply.
+// The keyboard's own light keys change its current profile; nothing waits for
+// Apply. A refresh keeps the profile the tabs chose, tab and all.
 TEST_F(ProfileScenario, KeyboardLightingChangesAreShownAndNotPending) {
     Run run = RunScript(R"(
 click 2077
 event 7 2
 expect "control 2091 group=5 visible=1 enabled=1 caption=\"50%\""
+click 2050
 event 6 14
+expect "window visible=1 minimized=0 page=LIGHT profile=1"
+expect "control 2050 group=1 visible=1 enabled=1 selected=1"
+expect "control 2049 group=1 visible=1 enabled=1 selected=0"
+expect "control 2092 group=5 visible=1 enabled=1 caption=\"RGB Full\""
+click 2049
 expect "control 2092 group=5 visible=1 enabled=1 caption=\"Neon\""
 event 2 2
 expect "control 2093 group=5 visible=1 enabled=1 caption=\"Fast\""
 expect "pending 00000 00000 00000 00000 00000 00000 00000 00000"
-expect "LightMode=\"14\" LightBrightness=\"2\" LightSpeed=\"2\""
+expect "profile 0 ProfileName=\"Default1\" LightMode=\"14\" LightBrightness=\"2\" LightSpeed=\"2\""
 )");
+    EXPECT_HELD(run);
+}
+
+// The preview lights each area as the shown profile would: the rainbow of
+// RGB Full, the area colours of User Define, nothing at 0%.
+TEST_F(ProfileScenario, ThePreviewFollowsTheShownProfile) {
+    ProfileRecord& userDefined = profiles_->Record(1);
+    userDefined.SetSetting(kLightMode, "15");
+    const char* colours[] = {"0", "1", "2", "3", "6"};  // Red, Purple, Blue, Cyan, White
+    for (int area = 0; area < 5; ++area) {
+        userDefined.SetSetting(kLightArea1Color + area, colours[area]);
+    }
+    WriteFiles();
+    Run run = RunScript(R"(
+click 2077
+expect "control 2094 group=5 visible=1 enabled=1 mode=1 areas=FF283C-BE46FF,FF283C-BE46FF,"
+click 2050
+expect "mode=15 areas=FF283C-FF283C,BE46FF-BE46FF,3C64FF-3C64FF,28C8E6-28C8E6,F5F5F5-F5F5F5"
+click 2091
+popup click "0%"
+expect "mode=15 areas=161C2C-161C2C,161C2C-161C2C,161C2C-161C2C,161C2C-161C2C,161C2C-161C2C"
+click 2049
+expect "mode=1 areas=FF283C-BE46FF"
+)",
+                        {});
     EXPECT_HELD(run);
 }
 
@@ -181,7 +215,7 @@ TEST_F(ProfileScenario, CancellingEitherResetChangesNothing) {
     WriteFiles();
     Run first = RunScript("quit\n");  // lets the program write its default library
     ASSERT_EQ(first.exitCode, 0) << first.err;
-    const std::string files[] = {"config.ini",   "default0.psf", "default1.psf",          "default2.psf",
+    const std::string files[] = {"config.ini",   "default0.psf", "default1.psf",        "default2.psf",
                                  "default3.psf", "default4.psf", "MacroLibraryFile.mlf"};
     std::vector<std::string> before;
     for (const auto& name : files) {
