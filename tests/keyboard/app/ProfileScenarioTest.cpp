@@ -2,6 +2,7 @@
 // the LIGHT lists, the profile tabs, Apply and the two resets, checked against
 // the emulated keyboard's report log (order and pauses on the virtual clock)
 // and the files on disk.
+#include <filesystem>
 #include <sstream>
 
 #include "ScenarioFixture.h"
@@ -360,4 +361,27 @@ expect "pending 00000 00000 00000 00000 00000 00000 00000 00000"
     EXPECT_NE(ProfileFile(0).find("LightSpeed=2\r\n"), std::string::npos);
     EXPECT_NE(ProfileFile(1).find("LightSpeed=0\r\n"), std::string::npos);
     EXPECT_NE(SettingsFile().find("CurrentProfile=2\r\n"), std::string::npos);
+}
+
+// A library that could not be written stays marked, and the next Apply writes it.
+TEST_F(ProfileScenario, ALibraryThatCouldNotBeWrittenIsWrittenByTheNextApply) {
+    WriteFiles();
+    std::filesystem::create_directories(folder.file("home/config/MacroLibraryFile.mlf/in-the-way"));
+    pid_t program = Start(R"(
+expect "library sets=1 modified=0"
+expect-dialog "CFirmwareResetDlg" "258" OK
+click 2076
+expect "library sets=1 modified=1"
+touch "blocked"
+wait-file "freed"
+click 2047
+expect "library sets=1 modified=0"
+)",
+                          {});
+    ASSERT_TRUE(WaitForFile("blocked"));
+    std::filesystem::remove_all(folder.file("home/config/MacroLibraryFile.mlf"));
+    folder.write("freed", "");
+    Run run = Finish(program);
+    EXPECT_HELD(run);
+    EXPECT_EQ(folder.read("home/config/MacroLibraryFile.mlf"), MacroLibraryText(MacroLibrary::Default()));
 }
