@@ -6,6 +6,7 @@
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/dialogs/CFirmwareResetDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/toolkit/CStaticText.h"
@@ -48,8 +49,12 @@ std::vector<scenario::Control> ConfiguratorAdapter::controls(ui::Window& window)
 }
 
 // The title and text a dialog shows: those of the attention dialog's two
-// texts when it has them, else the window's title alone.
+// texts when it has them; for the reset confirmation, which shows only its
+// picture, its class and the picture's id; else the window's title alone.
 std::pair<std::string, std::string> ConfiguratorAdapter::describeDialog(ui::Window& dialog) {
+    if (auto* reset = dynamic_cast<CFirmwareResetDlg*>(&dialog)) {
+        return {"CFirmwareResetDlg", std::to_string(reset->m_backgroundId)};
+    }
     if (auto* skinned = dynamic_cast<CDlgBase*>(&dialog)) {
         auto* title = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kTitleText));
         auto* text = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kMessageText));

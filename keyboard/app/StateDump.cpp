@@ -5,6 +5,7 @@
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/dialogs/COSDDialog.h"
+#include "keyboard/mainwindow/CLightPreview.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/toolkit/CComboButton.h"
@@ -16,6 +17,22 @@
 namespace {
 
 constexpr const char* kPageNames[] = {"KEYMAP", "RECORD", "MACRO", "LIGHT"};
+
+// The preview's mode and, per area, the colour at its start and its end (RRGGBB).
+std::string PreviewWords(const CLightPreview& preview) {
+    std::string words = " mode=" + std::to_string(preview.Mode()) + " areas=";
+    for (int area = 0; area < CLightPreview::kAreas; ++area) {
+        for (double along : {0.0, 1.0}) {
+            const ui::COLORREF colour = preview.ColourAt(area, along);
+            char text[8];
+            std::snprintf(text, sizeof text, "%02X%02X%02X", ui::GetRValue(colour), ui::GetGValue(colour),
+                          ui::GetBValue(colour));
+            words += text;
+            words += along == 0.0 ? "-" : area + 1 < CLightPreview::kAreas ? "," : "";
+        }
+    }
+    return words;
+}
 
 std::string Hex(const std::uint8_t* bytes, std::size_t count) {
     std::string text;
@@ -63,9 +80,9 @@ std::string OsdLine(CTarvikDlg& window, const ui::headless::Driver& driver) {
     const ui::headless::WindowRecord& record = driver.record(*osd);
     std::ostringstream out;
     out << "osd text=" << Quoted(osd->Text()) << " countdown=" << window.OsdCountdown()
-        << " visible=" << record.visible << " rect=" << RectText(record.screenRect) << " alpha=" << record.alpha
-        << " topmost=" << record.topmost << " tool=" << record.toolWindow << " activates=" << record.activates
-        << " active=" << osd->isActive() << "\n";
+        << " visible=" << record.visible << " rect=" << RectText(record.screenRect)
+        << " alpha=" << record.alpha << " topmost=" << record.topmost << " tool=" << record.toolWindow
+        << " activates=" << record.activates << " active=" << osd->isActive() << "\n";
     return out.str();
 }
 
@@ -96,6 +113,8 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
                 out << " key=" << Quoted(key->m_keyName) << codes << " changed=" << (key->m_modified != 0);
             } else if (auto* tab = dynamic_cast<CTabControl*>(control.get())) {
                 out << " selected=" << tab->IsSelected();
+            } else if (auto* preview = dynamic_cast<CLightPreview*>(control.get())) {
+                out << PreviewWords(*preview);
             }
             out << "\n";
         }

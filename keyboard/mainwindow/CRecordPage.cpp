@@ -93,6 +93,23 @@ void CRecordPage::OnKey(ui::WPARAM virtualKey) {
     }
 }
 
+void CRecordPage::DeleteShownMacros() {
+    if (!m_nameList) {
+        return;
+    }
+    if (MacroSet* set = m_window.Data().library.GetSet(m_nameList->ShownSet())) {
+        while (set->DeleteMacro(0)) {
+        }
+    }
+    m_nameList->SetSelection(-1);
+    m_window.SaveLibrary();
+    m_actionList->m_macro = nullptr;
+    m_actionList->m_firstRow = 0;
+    m_actionList->m_selection = -1;
+    m_actionScroll->SetScroll(0, m_actionList->VisibleRows(), 0);
+    FillLists();
+}
+
 void CRecordPage::OnNewMacro() {
     if (!m_window.Data().library.GetSet(0)) {
         m_window.ShowAttention("The config file is error");
@@ -108,10 +125,7 @@ void CRecordPage::OnNameListMessage(ui::LPARAM code) {
             FillLists();
             break;
         case kNotifyNameAdded:
-            // Kept for the next Apply to write when the file cannot be written now.
-            if (!SaveMacroLibrary(m_window.Data().library, m_window.ProgramFolder())) {
-                m_window.MarkLibraryModified();
-            }
+            m_window.SaveLibrary();  // kept for the next Apply when it cannot be written now
             m_nameList->ScrollToEnd();
             FillLists();
             break;

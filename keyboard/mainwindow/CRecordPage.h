@@ -23,6 +23,9 @@ public:
     void OnWindowPress(ui::Point point);
     // Enter commits a typed macro name before anything else sees it.
     void OnKey(ui::WPARAM virtualKey);
+    // RESET ALL: every macro of the shown set goes, the library is written,
+    // and the page starts over with nothing chosen.
+    void DeleteShownMacros();
 
     ui::EditControl& LoopEdit() { return m_loopEdit; }
 

@@ -336,6 +336,11 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
                 OnControlMessage(message, lParam)) {
                 return 0;
             }
+            for (CMainWindowPart* part : Parts()) {
+                if (part->OnWindowMessage(message, wParam, lParam)) {
+                    return 0;
+                }
+            }
             break;
     }
     return CDlgBase::WindowProc(message, wParam, lParam);
