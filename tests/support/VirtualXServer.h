@@ -13,11 +13,17 @@
 extern char** environ;
 
 // An Xvfb of the test's own on a free display number (the server picks it and
-// writes it to a pipe), ended with the object. started() is false where no
-// server can be run.
+// writes it to a pipe). started() is false where no server can be run.
+//
+// Ending::withObject kills it with the object. Ending::withLastClient leaves
+// it to end by itself once its last client has gone: for a desktop session of
+// the UI layer, which stays connected until the process ends and would take
+// a server killed under it for a fatal error.
 class VirtualXServer {
 public:
-    VirtualXServer() {
+    enum class Ending { withObject, withLastClient };
+
+    explicit VirtualXServer(Ending ending = Ending::withObject) : ending_(ending) {
         int fds[2];
         if (pipe(fds) != 0) {
             return;
@@ -25,13 +31,16 @@ public:
         const std::string fd = std::to_string(fds[1]);
         std::vector<std::string> args = {"Xvfb", "-displayfd", fd,  "-nolisten",
                                          "tcp",  "-screen",    "0", "640x480x24"};
+        if (ending_ == Ending::withLastClient) {
+            args.push_back("-terminate");
+        }
         pid_ = spawn(args, /*quiet=*/true);
         close(fds[1]);
         display_ = readDisplay(fds[0]);
         close(fds[0]);
     }
     ~VirtualXServer() {
-        if (pid_ > 0) {
+        if (pid_ > 0 && ending_ == Ending::withObject) {
             kill(pid_, SIGTERM);
             waitpid(pid_, nullptr, 0);
         }
@@ -79,6 +88,7 @@ private:
         return number.empty() || c != '\n' ? std::string{} : ":" + number;
     }
 
+    Ending ending_;
     pid_t pid_ = -1;
     std::string display_;
 };
