@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
-#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/dialogs/CKeyMapSettingDlg.h"
+#include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/dialogs/CShortcutDlg.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
