@@ -162,6 +162,8 @@ bool ScenarioRunner::Execute(const ScenarioLine& line) {
         return AnswerMenu(line);
     } else if (verb == "tray") {
         return Tray(line);
+    } else if (verb == "open-dialog") {
+        return OpenDialog(line);
     } else if (verb == "screenshot") {
         return Screenshot(line);
     } else if (verb == "dump") {
@@ -189,7 +191,7 @@ bool ScenarioRunner::ResolvePoint(const ScenarioLine& line, const std::string& t
     }
     int seen = 0;
     for (int group = 1; group <= CDlgBase::kGroups; ++group) {
-        for (const auto& candidate : window_->Group(group)) {
+        for (const auto& candidate : Target().Group(group)) {
             if (candidate->GetId() != control->id) {
                 continue;
             }
@@ -220,23 +222,23 @@ bool ScenarioRunner::Pointer(const ScenarioLine& line) {
         return false;
     }
     if (line.verb == "click") {
-        driver_.click(*window_, point);
+        driver_.click(Target(), point);
     } else if (line.verb == "double-click") {
-        driver_.click(*window_, point);
-        driver_.click(*window_, point);
+        driver_.click(Target(), point);
+        driver_.click(Target(), point);
     } else if (line.verb == "press") {
-        driver_.mouseMove(*window_, point);
-        driver_.mouseDown(*window_, point);
+        driver_.mouseMove(Target(), point);
+        driver_.mouseDown(Target(), point);
     } else if (line.verb == "release") {
-        driver_.mouseUp(*window_, point);
+        driver_.mouseUp(Target(), point);
     } else if (line.verb == "move") {
-        driver_.mouseMove(*window_, point);
+        driver_.mouseMove(Target(), point);
     } else if (line.verb == "wheel") {
         auto notches = ParseSigned(line.words[1]);
         if (!notches) {
             return Fail(line, "a number of notches is needed");
         }
-        driver_.wheel(*window_, point, *notches * ui::WHEEL_DELTA);
+        driver_.wheel(Target(), point, *notches * ui::WHEEL_DELTA);
     }
     return true;
 }
@@ -259,11 +261,11 @@ bool ScenarioRunner::KeyEvent(const ScenarioLine& line) {
     // window that has the focus.
     const bool hook = line.verb == "key";
     if (how != "up") {
-        hook ? hook::injectKey(*key, false) : driver_.keyDown(*window_, *key);
+        hook ? hook::injectKey(*key, false) : driver_.keyDown(Target(), *key);
         driver_.runUntilIdle();
     }
     if (how != "down") {
-        hook ? hook::injectKey(*key, true) : driver_.keyUp(*window_, *key);
+        hook ? hook::injectKey(*key, true) : driver_.keyUp(Target(), *key);
         driver_.runUntilIdle();
     }
     return true;
@@ -335,8 +337,8 @@ bool ScenarioRunner::Screenshot(const ScenarioLine& line) {
     }
     // Open popups lie over the window and beyond it: the picture takes them in.
     const bool saved = OpenPopups(driver_).empty()
-                           ? driver_.saveSurface(*window_, path.string())
-                           : SaveWindowWithPopups(driver_, window_->windowRect(), path.string());
+                           ? driver_.saveSurface(Target(), path.string())
+                           : SaveWindowWithPopups(driver_, Target().windowRect(), path.string());
     if (!saved) {
         return Fail(line, "cannot write " + path.string());
     }
@@ -348,6 +350,12 @@ std::string ScenarioRunner::FullDump() {
     if (window_ && !windowDone_) {
         text += DumpWindow(*window_, driver_);
         text += DumpModel(*window_);
+    }
+    if (dialog_) {
+        text += DumpDialog(*dialog_);
+    }
+    for (const std::string& result : dialogResults_) {
+        text += result + "\n";
     }
     text += DumpKeyboard(emulated_.Keyboard());
     std::lock_guard lock(launchesMutex_);
@@ -373,10 +381,14 @@ bool ScenarioRunner::Dump(const ScenarioLine& line) {
         text = DumpModel(*window_);
     } else if (what == "keyboard") {
         text = DumpKeyboard(emulated_.Keyboard());
+    } else if (what == "dialog" && dialog_) {
+        text = DumpDialog(*dialog_);
+    } else if (what == "dialog") {
+        return Fail(line, "no dialog is open");
     } else if (what == "window" || what == "model") {
         return Fail(line, "the main window is not open");
     } else {
-        return Fail(line, "all, window, model or keyboard expected");
+        return Fail(line, "all, window, model, keyboard or dialog expected");
     }
     if (line.words.size() > 1) {
         if (!core::replaceFileAtomically(line.words[1], text)) {

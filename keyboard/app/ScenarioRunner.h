@@ -10,6 +10,7 @@
 #include "keyboard/app/ScenarioScript.h"
 #include "platform/ui/headless/Driver.h"
 
+class CDlgBase;
 class CTarvikDlg;
 
 // Runs the configurator headless under a scenario: the lines before the first
@@ -56,6 +57,11 @@ private:
     bool AnswerFileDialog(const ScenarioLine& line);
     bool AnswerMenu(const ScenarioLine& line);
     bool Tray(const ScenarioLine& line);
+    // A dialog opened by the script; the lines after it run while it is open.
+    bool OpenDialog(const ScenarioLine& line);
+    void RunDialogLines(ui::Window& dialog);
+    // The open dialog, or else the main window: where pointers and keystrokes go.
+    CDlgBase& Target() const;
     bool Screenshot(const ScenarioLine& line);
     bool Dump(const ScenarioLine& line);
     bool ExpectLine(const ScenarioLine& line, bool present);
@@ -68,6 +74,8 @@ private:
     EmulatedKeyboardBus& emulated_;
     ui::headless::Driver& driver_;
     CTarvikDlg* window_ = nullptr;
+    CDlgBase* dialog_ = nullptr;
+    std::vector<std::string> dialogResults_;  // what dialogs reported, as dump lines
     bool windowOpened_ = false;
     bool windowDone_ = false;
     bool failed_ = false;

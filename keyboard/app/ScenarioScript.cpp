@@ -38,6 +38,7 @@ const std::map<std::string, VerbRule>& VerbRules() {
         {"file-dialog", {1, 1, true}},
         {"menu", {1, 1, true}},
         {"tray", {1, 1, true}},
+        {"open-dialog", {1, 3, true}},
         {"screenshot", {1, 1, true}},
         {"dump", {0, 2, true}},
         {"expect", {1, 1, true}},
