@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <sstream>
 
+#include "keyboard/app/PopupTargets.h"
+#include "keyboard/dialogs/CKeyMapSettingDlg.h"
+#include "keyboard/dialogs/CShortcutDlg.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/toolkit/CComboButton.h"
@@ -47,7 +50,38 @@ const char* CursorName(ui::Cursor cursor) {
     }
 }
 
+std::string HexByte(unsigned value) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", value & 0xFF);
+    return digits;
+}
+
+// The dialog's own choices, as they stand.
+std::string DialogLine(CDlgBase& dialog) {
+    if (auto* keyMap = dynamic_cast<CKeyMapSettingDlg*>(&dialog)) {
+        return "dialog keymap current=" + HexByte(keyMap->CurrentCode()) + " keyChoice=" +
+               HexByte(keyMap->KeyChoice()) + " mouseChoice=" + HexByte(keyMap->MouseChoice());
+    }
+    if (auto* shortcut = dynamic_cast<CShortcutDlg*>(&dialog)) {
+        return "dialog shortcut text=" + Quoted(shortcut->Result().name) + " usage=" +
+               HexByte(shortcut->Result().p2);
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string DumpDialogChoices(const ui::headless::Driver& driver) {
+    std::string text;
+    for (ui::Window* window : driver.visibleWindows()) {
+        auto* dialog = dynamic_cast<CDlgBase*>(window);
+        const std::string line = dialog ? DialogLine(*dialog) : std::string{};
+        if (!line.empty()) {
+            text += line + "\n";
+        }
+    }
+    return text;
+}
 
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     std::ostringstream out;
@@ -79,6 +113,7 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     }
     out << "edit " << ids::kLoopEdit << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    out << DumpPopups(driver);
     return out.str();
 }
 

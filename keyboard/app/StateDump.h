@@ -17,3 +17,5 @@ class EmulatedKeyboard;
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver);
 std::string DumpModel(CTarvikDlg& window);
 std::string DumpKeyboard(sim::EmulatedKeyboard& keyboard);
+// One line per open key-map or shortcut dialog: what it would report now.
+std::string DumpDialogChoices(const ui::headless::Driver& driver);

@@ -34,19 +34,26 @@ QString installedFamily(const std::string& face) {
     return detail::toQString(face);
 }
 
-int pixelSizeFor(const FontSpec& spec, QFont font) {
+// The em that gives the font a cell (ascent + descent) of this height.
+int pixelSizeForCell(int cellHeight, QFont font) {
+    constexpr int probe = 100;
+    font.setPixelSize(probe);
+    const int cell = std::max(1, QFontMetrics(font).height());
+    return std::max(1, static_cast<int>(std::lround(cellHeight * static_cast<double>(probe) / cell)));
+}
+
+int pixelSizeFor(const FontSpec& spec, const QFont& font) {
     if (spec.height < 0) {
         return -spec.height;
     }
     if (spec.height == 0) {
-        // Narrow CJK faces are half as wide as they are high.
-        return spec.width > 0 ? 2 * spec.width : kDefaultPixelHeight;
+        // The narrow CJK faces the windows ask for by width alone have a square
+        // cell, their Latin letters half as wide: the substitute, whose cell is
+        // taller than its em, gets that cell, or its descenders fall outside
+        // rows drawn for the narrow face.
+        return spec.width > 0 ? pixelSizeForCell(2 * spec.width, font) : kDefaultPixelHeight;
     }
-    // A positive height is the cell (ascent + descent); find the em that gives it.
-    constexpr int probe = 100;
-    font.setPixelSize(probe);
-    const int cell = std::max(1, QFontMetrics(font).height());
-    return std::max(1, static_cast<int>(std::lround(spec.height * static_cast<double>(probe) / cell)));
+    return pixelSizeForCell(spec.height, font);
 }
 
 // Stretch that brings the average width of Latin text to the asked width.

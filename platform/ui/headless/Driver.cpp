@@ -140,6 +140,12 @@ void Driver::keyUp(Window& window, int virtualKey) {
     runUntilIdle();
 }
 
+void Driver::desktopKey(Window& window, const DesktopKey& key) {
+    dispatcher().input().key(window, key.released ? WM_KEYUP : WM_KEYDOWN, key.virtualKey,
+                             detail::KeyOrigin{key.xKeycode, key.autoRepeat});
+    runUntilIdle();
+}
+
 void Driver::typeText(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
@@ -256,6 +262,26 @@ Image Driver::surface(const Window& window) const {
 
 bool Driver::saveSurface(const Window& window, const std::string& path) const {
     return window.surface().savePng(path);
+}
+
+Image Driver::desktop(const Rect& screenArea) const {
+    Image picture(std::max(0, screenArea.width()), std::max(0, screenArea.height()), 0xFF404040u);
+    for (const Window* window : visibleWindows()) {
+        const Rect placed = window->windowRect();
+        const Rect shown = placed.intersected(screenArea);
+        const Image& surface = window->surface();
+        const Region& shape = window->shape();
+        for (int y = shown.top; y < shown.bottom; ++y) {
+            for (int x = shown.left; x < shown.right; ++x) {
+                const Point client{x - placed.left, y - placed.top};
+                if (shape.isEmpty() || shape.contains(client)) {
+                    picture.setPixel(x - screenArea.left, y - screenArea.top,
+                                     surface.pixel(client.x, client.y) | 0xFF000000u);
+                }
+            }
+        }
+    }
+    return picture;
 }
 
 std::vector<Window*> Driver::visibleWindows() const {

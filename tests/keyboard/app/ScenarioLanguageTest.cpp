@@ -20,6 +20,8 @@ TEST_F(ScenarioLanguage, AFailedLineEndsTheRunAndIsNamed) {
          ":4: detach: a dialog nobody expected was shown"},
         {"quit\nclick 2004\n", 1, ":2: click: the main window has closed"},
         {"expect-message \"you had run one app!\"\n", 1, ":1: expect-message: no message box appeared"},
+        {"popup click \"Stop\"\n", 1, ":1: popup: no popup is open"},
+        {"popup choose \"Stop\"\n", 1, ":1: popup: hover, press, release or click expected"},
         {"frobnicate 3\n", 2, ":1: unknown command \"frobnicate\""},
         {"click\n", 2, ":1: \"click\" takes 1 words"},
         {"expect \"open\n", 2, ":1: a quote is not closed"},

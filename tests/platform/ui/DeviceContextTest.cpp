@@ -177,6 +177,8 @@ TEST_F(DeviceContextTest, FontHeightsFollowTheirSign) {
     const Font cell(FontSpec{.height = 24, .width = 12, .weight = FW_BOLD, .face = "\xCB\xCE\xCC\xE5"});
     EXPECT_NEAR(cell.lineHeight(), 24, 1);
     EXPECT_EQ(cell.family(), "WenQuanYi Micro Hei");
+    const Font byWidth(FontSpec{.height = 0, .width = 9, .face = "宋体"});
+    EXPECT_NEAR(byWidth.lineHeight(), 18, 1) << "a width alone: the square cell of a narrow face";
 }
 
 TEST_F(DeviceContextTest, RegionIsAUnionOfRectangles) {

@@ -136,6 +136,24 @@ TEST_F(ModalTest, ShapeAndAlphaAreRecordedAndInputOutsideTheShapeMissesTheWindow
     EXPECT_EQ(main.entries(WM_LBUTTONDOWN).size(), 1u);
 }
 
+TEST_F(ModalTest, TheDesktopShowsShapedWindowsUnderTheirTopmostPopups) {
+    Image red(300, 200, 0xFFFF0000u);
+    main.present(red);
+    main.setShape(Region(rectAt(0, 0, 300, 100)));
+    RecordingWindow popup;
+    ASSERT_TRUE(
+        popup.create({.rect = rectAt(250, 50, 100, 100), .owner = &main, .visible = true, .topmost = true}));
+    popup.present(Image(100, 100, 0xFF0000FFu));
+
+    const Image desktop = driver.desktop(rectAt(-10, 0, 400, 200));
+    EXPECT_EQ(desktop.size(), (Size{400, 200}));
+    EXPECT_EQ(desktop.pixel(0, 10), 0xFF404040u) << "left of the window";
+    EXPECT_EQ(desktop.pixel(10, 10), 0xFFFF0000u);
+    EXPECT_EQ(desktop.pixel(10, 150), 0xFF404040u) << "outside the shape";
+    EXPECT_EQ(desktop.pixel(270, 60), 0xFF0000FFu) << "the popup above its owner";
+    EXPECT_EQ(desktop.pixel(270, 160), 0xFF404040u);
+}
+
 TEST_F(ModalTest, ShowHideMinimiseAreRecorded) {
     main.show(ShowCommand::minimize);
     EXPECT_TRUE(driver.record(main).minimized);
