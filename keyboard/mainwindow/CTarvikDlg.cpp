@@ -319,12 +319,16 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;
         case kHookKeyMessage:
-        case kKeyMapResultMessage:
             return 0;
         default:
             if (message >= ids::kCloseButton && message <= ids::kLastKeyButton &&
                 OnControlMessage(message, lParam)) {
                 return 0;
+            }
+            for (CMainWindowPart* part : Parts()) {
+                if (part->OnWindowMessage(message, wParam, lParam)) {
+                    return 0;
+                }
             }
             break;
     }

@@ -44,7 +44,6 @@ public:
 
     static constexpr ui::UINT kHookKeyMessage = CKeyboardHook::kKeyMessage;  // 0x401
     static constexpr ui::UINT kTrayMessage = 0x420;
-    static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
     static constexpr ui::UINT kStatusMessage = 0x42B;
     // Work handed over by the link's threads (see RunOnOwnerThread).
     static constexpr ui::UINT kQueuedWorkMessage = ui::WM_APP + 1;
