@@ -262,7 +262,13 @@ void CTarvikDlg::ShowTrayMenu() {
     ui::trackPopupMenu(menu, ui::cursorPos(), this, 0);
 }
 
+void CTarvikDlg::OnLButtonDown(ui::UINT flags, ui::Point point) {
+    OnRecordPagePress(point);
+    CDlgBase::OnLButtonDown(flags, point);
+}
+
 void CTarvikDlg::OnDestroy() {
+    CDlgBase::OnDestroy();
     if (onWindowCreated) {
         onWindowCreated({});
     }
@@ -371,14 +377,6 @@ bool CTarvikDlg::PreTranslateMessage(ui::UINT message, ui::WPARAM wParam, ui::LP
 
 ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
     switch (message) {
-        case ui::WM_LBUTTONDOWN:
-            OnRecordPagePress(ui::pointFromParam(lParam));
-            break;
-        case ui::WM_DESTROY: {
-            ui::LRESULT result = CDlgBase::WindowProc(message, wParam, lParam);
-            OnDestroy();
-            return result;
-        }
         case ui::WM_COMMAND:
             if (ui::loWord(wParam) == kShowWindowCommand && ui::hiWord(wParam) == 0) {
                 BringToFront();

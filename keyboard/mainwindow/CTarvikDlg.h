@@ -99,7 +99,8 @@ private:
     void FillRecordLists();
     const ui::MemoryDC* PagePicture(int page);
     void ShowLightingCaptions(const ProfileRecord& record);
-    void OnDestroy();
+    void OnDestroy() override;
+    void OnLButtonDown(ui::UINT flags, ui::Point point) override;
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);

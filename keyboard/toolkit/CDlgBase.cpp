@@ -9,7 +9,7 @@ namespace {
 constexpr unsigned kHoverMilliseconds = 1;
 }  // namespace
 
-CDlgBase::CDlgBase(ui::Window* owner) : ui::Dialog(owner) {
+CDlgBase::CDlgBase(ui::Window* owner) : ui::Dialog(owner), m_mouse(*this, kHoverMilliseconds) {
     windowOptions().doubleClicks = true;
 }
 
@@ -110,52 +110,21 @@ void CDlgBase::OnPaint() {
     DrawBackground(screen, area);
 }
 
-ui::LRESULT CDlgBase::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
-    ui::Point point = ui::pointFromParam(lParam);
-    auto flags = static_cast<ui::UINT>(wParam);
-    switch (message) {
-        case ui::WM_PAINT:
-            OnPaint();
-            return 0;
-        case ui::WM_ERASEBKGND:
-            return ui::TRUE;
-        case ui::WM_MOUSEMOVE:
-            OnMouseMove(flags, point);
-            return 0;
-        case ui::WM_MOUSELEAVE:
-            OnMouseLeave();
-            return 0;
-        case ui::WM_MOUSEHOVER:
-            OnMouseHover();
-            return 0;
-        case ui::WM_LBUTTONDOWN:
-            return OnLButtonDown(flags, point, wParam, lParam);
-        case ui::WM_LBUTTONUP:
-            return OnLButtonUp(flags, point, wParam, lParam);
-        case ui::WM_LBUTTONDBLCLK:
-            return OnLButtonDblClk(flags, point, wParam, lParam);
-        default:
-            return ui::Dialog::WindowProc(message, wParam, lParam);
-    }
-}
-
 void CDlgBase::OnMouseMove(ui::UINT flags, ui::Point point) {
-    if (!m_mouseTracked) {
-        m_mouseTracked = trackMouseEvent(ui::TME_HOVER | ui::TME_LEAVE, kHoverMilliseconds);
-    }
-    if (m_hovered && m_hovered->Contains(point.x, point.y) && m_mouseTracked) {
+    const bool tracked = m_mouse.Track();
+    if (m_hovered && m_hovered->Contains(point.x, point.y) && tracked) {
         m_lastPoint = point;
         if (m_hovered->OnMouseMove(flags, point.x, point.y)) {
             invalidate(m_hovered->GetRect());
         }
         return;
     }
-    if (m_pressed) {
+    if (m_mouse.Pressed()) {
         return;
     }
     m_lastPoint = point;
     CControlBase* under = nullptr;
-    if (m_mouseTracked) {
+    if (tracked) {
         ForEachControl([&](CControlBase& control) {
             if (!control.IsVisible() || !control.TracksMouse()) {
                 return;
@@ -176,8 +145,8 @@ void CDlgBase::OnMouseMove(ui::UINT flags, ui::Point point) {
 }
 
 void CDlgBase::OnMouseLeave() {
-    m_mouseTracked = false;
-    if (m_pressed || !m_hovered) {
+    m_mouse.Left();
+    if (m_mouse.Pressed() || !m_hovered) {
         return;
     }
     ui::Point point = kNoPoint;
@@ -190,7 +159,7 @@ void CDlgBase::OnMouseLeave() {
     m_hovered = nullptr;
 }
 
-void CDlgBase::OnMouseHover() {
+void CDlgBase::OnMouseHover(ui::UINT, ui::Point) {
     if (!m_hovered) {
         return;
     }
@@ -208,33 +177,24 @@ void CDlgBase::ReleaseStalePress() {
     }
 }
 
-ui::LRESULT CDlgBase::OnLButtonDown(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam) {
+void CDlgBase::OnLButtonDown(ui::UINT flags, ui::Point point) {
     ReleaseStalePress();
     if (m_hovered && m_hovered->Contains(point.x, point.y)) {
-        m_pressed = true;
+        m_mouse.Press();
         m_pressedControl = m_hovered;
         m_pressRect = m_hovered->GetRect();
         CControlBase* pressed = m_hovered;
         if (pressed->OnLButtonDown(flags, point.x, point.y) && StillOwns(pressed)) {
             invalidate(pressed->GetRect());
         }
-        if (!m_capturing) {
-            setCapture();
-            m_capturing = true;
-        }
-        return 0;
+        return;
     }
     m_pressRect = kNoRect;
-    ui::PostMessage(this, ui::WM_NCLBUTTONDOWN, ui::HTCAPTION, lParam);
-    return ui::Dialog::WindowProc(ui::WM_LBUTTONDOWN, wParam, lParam);
+    ui::PostMessage(this, ui::WM_NCLBUTTONDOWN, ui::HTCAPTION, ui::pointParam(point));
 }
 
-ui::LRESULT CDlgBase::OnLButtonUp(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam) {
-    if (m_capturing) {
-        ui::releaseCapture();
-        m_capturing = false;
-    }
-    m_pressed = false;
+void CDlgBase::OnLButtonUp(ui::UINT flags, ui::Point point) {
+    m_mouse.Release();
     if (CControlBase* control = m_hovered) {
         ui::UINT id = control->GetId();
         ui::BOOL changed = control->OnLButtonUp(flags, point.x, point.y);
@@ -246,7 +206,7 @@ ui::LRESULT CDlgBase::OnLButtonUp(ui::UINT flags, ui::Point point, ui::WPARAM wP
         if (gone) {
             m_hovered = nullptr;
             m_pressRect = kNoRect;
-            return ui::Dialog::WindowProc(ui::WM_LBUTTONUP, wParam, lParam);
+            return;
         }
     }
     bool inPress = m_pressRect.contains(point);
@@ -258,10 +218,9 @@ ui::LRESULT CDlgBase::OnLButtonUp(ui::UINT flags, ui::Point point, ui::WPARAM wP
         m_lastPoint = point;
     }
     m_pressRect = kNoRect;
-    return ui::Dialog::WindowProc(ui::WM_LBUTTONUP, wParam, lParam);
 }
 
-ui::LRESULT CDlgBase::OnLButtonDblClk(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam) {
+void CDlgBase::OnLButtonDblClk(ui::UINT flags, ui::Point point) {
     for (int group = 0; group < kGroups; ++group) {
         for (const auto& control : m_groups[static_cast<std::size_t>(group)]) {
             if (control->Contains(point.x, point.y)) {
@@ -269,11 +228,10 @@ ui::LRESULT CDlgBase::OnLButtonDblClk(ui::UINT flags, ui::Point point, ui::WPARA
                 if (group == 1) {
                     control->OnLButtonDblClk(flags, point.x, point.y);
                 }
-                return 0;
+                return;
             }
         }
     }
-    return ui::Dialog::WindowProc(ui::WM_LBUTTONDBLCLK, wParam, lParam);
 }
 
 bool CDlgBase::StillOwns(const CControlBase* control) const {

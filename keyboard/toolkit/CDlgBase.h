@@ -8,6 +8,7 @@
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/MouseTracker.h"
 #include "platform/ui/Region.h"
 #include "platform/ui/WindowHandle.h"
 
@@ -27,7 +28,6 @@ public:
     ~CDlgBase() override;
 
     ui::BOOL OnInitDialog() override;
-    ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
 
     // Paints the whole client area; the common part is the background and the controls.
     virtual void DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect);
@@ -75,8 +75,7 @@ protected:
     int m_backgroundWidth = 100;
     int m_backgroundHeight = 100;
     std::unique_ptr<ui::MemoryDC> m_background;
-    bool m_mouseTracked = false;
-    bool m_pressed = false;
+    ui::MouseTracker m_mouse;
     ui::Rect m_pressRect = kNoRect;
     ui::Point m_lastPoint = kNoPoint;
     std::array<std::vector<std::unique_ptr<CControlBase>>, kGroups> m_groups;
@@ -87,19 +86,20 @@ protected:
         ui::WindowHandle window;
     };
     std::array<PopupSlot, kPopupKinds> m_popups;
-    bool m_capturing = false;
 
     static constexpr ui::Rect kNoRect{-1, -1, -1, -1};
     static constexpr ui::Point kNoPoint{-1, -1};
 
+    void OnPaint() override;
+    ui::BOOL OnEraseBkgnd() override { return ui::TRUE; }
+    void OnMouseMove(ui::UINT flags, ui::Point point) override;
+    void OnMouseLeave() override;
+    void OnMouseHover(ui::UINT flags, ui::Point point) override;
+    void OnLButtonDown(ui::UINT flags, ui::Point point) override;
+    void OnLButtonUp(ui::UINT flags, ui::Point point) override;
+    void OnLButtonDblClk(ui::UINT flags, ui::Point point) override;
+
 private:
-    void OnPaint();
-    void OnMouseMove(ui::UINT flags, ui::Point point);
-    void OnMouseLeave();
-    void OnMouseHover();
-    ui::LRESULT OnLButtonDown(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam);
-    ui::LRESULT OnLButtonUp(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam);
-    ui::LRESULT OnLButtonDblClk(ui::UINT flags, ui::Point point, ui::WPARAM wParam, ui::LPARAM lParam);
     bool StillOwns(const CControlBase* control) const;
     template <typename Visit>
     void ForEachControl(Visit&& visit) const;

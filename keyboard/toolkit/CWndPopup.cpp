@@ -10,7 +10,7 @@ constexpr ui::COLORREF kBorder = ui::RGB(185, 210, 107);
 constexpr ui::COLORREF kFace = ui::RGB(161, 172, 128);
 }  // namespace
 
-CWndPopup::CWndPopup() : m_font(ControlFontSpec()) {}
+CWndPopup::CWndPopup() : m_mouse(*this, kHoverMilliseconds), m_font(ControlFontSpec()) {}
 
 CWndPopup::~CWndPopup() = default;
 
@@ -83,84 +83,69 @@ void CWndPopup::Redraw() {
     present(buffer.image());
 }
 
-void CWndPopup::OnCreate() {
+int CWndPopup::OnCreate() {
     BuildItems();
     Redraw();
     move({m_left, m_top});
     show(ui::ShowCommand::show);
+    return 0;
 }
 
 ui::Point CWndPopup::CursorInClient() const {
     return screenToClient(ui::cursorPos());
 }
 
-ui::LRESULT CWndPopup::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
-    ui::Point point = ui::pointFromParam(lParam);
-    switch (message) {
-        case ui::WM_CREATE:
-            OnCreate();
-            return 0;
-        case ui::WM_NCHITTEST:
-            return 1;  // HTCLIENT: the whole popup is client area
-        case ui::WM_ERASEBKGND:
-            return ui::TRUE;
-        case ui::WM_PAINT:
-            Redraw();
-            validate();
-            return 0;
-        case ui::WM_MOUSEMOVE:
-            if (!m_mouseTracked) {
-                m_mouseTracked = trackMouseEvent(ui::TME_HOVER | ui::TME_LEAVE, kHoverMilliseconds);
-            }
-            if (!m_pressed && OnHover(point.x, point.y)) {
-                Redraw();
-            }
-            return 0;
-        case ui::WM_MOUSEHOVER: {
-            ui::Point cursor = CursorInClient();
-            OnHover(cursor.x, cursor.y);
-            return 0;
-        }
-        case ui::WM_MOUSELEAVE: {
-            m_mouseTracked = false;
-            if (!m_pressed) {
-                ui::Point cursor = CursorInClient();
-                OnHover(cursor.x, cursor.y);
-            }
-            return 0;
-        }
-        case ui::WM_LBUTTONDOWN:
-            m_pressed = true;
-            setCapture();
-            m_capturing = true;
-            if (OnPress(point.x, point.y)) {
-                Redraw();
-                return 0;
-            }
-            return DefWindowProc(message, wParam, lParam);
-        case ui::WM_LBUTTONUP:
-            if (m_capturing) {
-                ui::releaseCapture();
-                m_capturing = false;
-            }
-            m_pressed = false;
-            if (OnRelease(point.x, point.y)) {
-                Redraw();
-            }
-            return DefWindowProc(message, wParam, lParam);
-        case ui::WM_NCACTIVATE:
-            if (wParam == ui::FALSE && m_owner) {
-                if (ui::UINT closeMessage = CloseMessageOf(m_kind)) {
-                    ui::SendMessage(m_owner, closeMessage, m_ownerControlId, m_kind);
-                }
-            }
-            return ui::TRUE;
-        case ui::WM_CLOSE:
-            if (m_owner) {
-                ui::SendMessage(m_owner, kClosedMessage, 0, 0);
-            }
-            return DefWindowProc(message, wParam, lParam);
-        default:
-            return DefWindowProc(message, wParam, lParam);
+void CWndPopup::OnPaint() {
+    Redraw();
+    validate();
+}
+
+void CWndPopup::OnMouseMove(ui::UINT, ui::Point point) {
+    m_mouse.Track();
+    if (!m_mouse.Pressed() && OnHover(point.x, point.y)) {
+        Redraw();
     }
+}
+
+void CWndPopup::OnMouseHover(ui::UINT, ui::Point) {
+    ui::Point cursor = CursorInClient();
+    OnHover(cursor.x, cursor.y);
+}
+
+void CWndPopup::OnMouseLeave() {
+    m_mouse.Left();
+    if (!m_mouse.Pressed()) {
+        ui::Point cursor = CursorInClient();
+        OnHover(cursor.x, cursor.y);
+    }
+}
+
+void CWndPopup::OnLButtonDown(ui::UINT, ui::Point point) {
+    m_mouse.Press();
+    if (OnPress(point.x, point.y)) {
+        Redraw();
+    }
+}
+
+void CWndPopup::OnLButtonUp(ui::UINT, ui::Point point) {
+    m_mouse.Release();
+    if (OnRelease(point.x, point.y)) {
+        Redraw();
+    }
+}
+
+ui::BOOL CWndPopup::OnNcActivate(ui::BOOL active) {
+    if (active == ui::FALSE && m_owner) {
+        if (ui::UINT closeMessage = CloseMessageOf(m_kind)) {
+            ui::SendMessage(m_owner, closeMessage, m_ownerControlId, m_kind);
+        }
+    }
+    return ui::TRUE;
+}
+
+void CWndPopup::OnClose() {
+    if (m_owner) {
+        ui::SendMessage(m_owner, kClosedMessage, 0, 0);
+    }
+    ui::Window::OnClose();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/MouseTracker.h"
 #include "platform/ui/Window.h"
 
 class CDlgBase;
@@ -25,7 +26,6 @@ public:
     // The message sent to the owner on losing activation, for a kind; 0 for an unknown kind.
     static ui::UINT CloseMessageOf(int kind);
 
-    ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
     void PostNcDestroy() override { delete this; }
 
     int Kind() const { return m_kind; }
@@ -44,9 +44,19 @@ protected:
     void Redraw();
     ui::Window* Owner() const { return m_owner; }
 
-    bool m_mouseTracked = false;
-    bool m_pressed = false;
-    bool m_capturing = false;
+    int OnCreate() override;
+    void OnClose() override;
+    void OnPaint() override;
+    ui::BOOL OnEraseBkgnd() override { return ui::TRUE; }
+    void OnMouseMove(ui::UINT flags, ui::Point point) override;
+    void OnMouseHover(ui::UINT flags, ui::Point point) override;
+    void OnMouseLeave() override;
+    void OnLButtonDown(ui::UINT flags, ui::Point point) override;
+    void OnLButtonUp(ui::UINT flags, ui::Point point) override;
+    // Losing activation tells the owner, which closes the popup.
+    ui::BOOL OnNcActivate(ui::BOOL active) override;
+
+    ui::MouseTracker m_mouse;
     ui::Font m_font;
     int m_left = 0;
     int m_top = 0;
@@ -56,7 +66,6 @@ protected:
     int m_kind = 0;
 
 private:
-    void OnCreate();
     ui::Point CursorInClient() const;
 
     ui::Window* m_owner = nullptr;

@@ -70,7 +70,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProc(message, wParam, lParam);
+    return Window::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -111,7 +111,69 @@ WindowHandle Window::handle() const {
 }
 
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProc(message, wParam, lParam);
+    const auto flags = static_cast<UINT>(wParam);
+    const Point point = pointFromParam(lParam);
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate();
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return OnEraseBkgnd();
+        case WM_MOUSEMOVE:
+            OnMouseMove(flags, point);
+            return 0;
+        case WM_MOUSEHOVER:
+            OnMouseHover(flags, point);
+            return 0;
+        case WM_MOUSELEAVE:
+            OnMouseLeave();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(flags, point);
+            return 0;
+        case WM_LBUTTONUP:
+            OnLButtonUp(flags, point);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk(flags, point);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnRButtonDown(flags, point);
+            return 0;
+        case WM_RBUTTONUP:
+            OnRButtonUp(flags, point);
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnMouseWheel(static_cast<UINT>(loWord(wParam)), signedHiWord(wParam), point);
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(flags, static_cast<UINT>(lParam));
+            return 0;
+        case WM_KEYUP:
+            OnKeyUp(flags, static_cast<UINT>(lParam));
+            return 0;
+        case WM_TIMER:
+            OnTimer(static_cast<std::uintptr_t>(wParam));
+            return 0;
+        case WM_COMMAND:
+            return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
+        case WM_NCACTIVATE:
+            return OnNcActivate(static_cast<BOOL>(wParam));
+        default:
+            return DefWindowProc(message, wParam, lParam);
+    }
+}
+
+void Window::OnPaint() {
+    PaintDC dc(*this);
 }
 
 LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*/) {

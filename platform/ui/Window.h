@@ -55,6 +55,9 @@ public:
     bool exists() const;
     WindowHandle handle() const;
 
+    // Calls the handler of each message below; the rest goes to DefWindowProc.
+    // Windows that dispatch by message number override this and call the base
+    // for what they leave alone.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Default processing: WM_CLOSE destroys, WM_NCLBUTTONDOWN on HTCAPTION drags
     // the window, WM_PAINT validates, WM_NCACTIVATE returns TRUE.
@@ -130,6 +133,30 @@ public:
     bool modalEnded() const;
 
     detail::WindowState& state() const { return *state_; }
+
+protected:
+    // Message handlers; the defaults do what DefWindowProc does. Points are in
+    // client coordinates, except the wheel's, which is on the screen.
+    virtual int OnCreate() { return 0; }  // -1 refuses the window
+    virtual void OnDestroy() {}
+    virtual void OnClose() { destroy(); }
+    virtual void OnPaint();
+    virtual BOOL OnEraseBkgnd() { return FALSE; }
+    virtual void OnMouseMove(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnMouseHover(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnMouseLeave() {}
+    virtual void OnLButtonDown(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnLButtonUp(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnLButtonDblClk(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnRButtonDown(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnRButtonUp(UINT /*flags*/, Point /*point*/) {}
+    virtual void OnMouseWheel(UINT /*flags*/, int /*delta*/, Point /*screen*/) {}
+    virtual void OnKeyDown(UINT /*virtualKey*/, UINT /*flags*/) {}
+    virtual void OnKeyUp(UINT /*virtualKey*/, UINT /*flags*/) {}
+    virtual void OnTimer(std::uintptr_t /*id*/) {}
+    // True when the command was handled.
+    virtual bool OnCommand(WPARAM /*wParam*/, LPARAM /*lParam*/) { return false; }
+    virtual BOOL OnNcActivate(BOOL /*active*/) { return TRUE; }
 
 private:
     std::unique_ptr<detail::WindowState> state_;
