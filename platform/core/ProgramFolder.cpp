@@ -3,11 +3,24 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 #include "platform/core/Path.h"
 
 namespace core {
+
+namespace {
+
+std::mutex folderMutex;
+std::string chosenFolder;
+
+}  // namespace
+
+void setProgramFolder(const std::string& folder) {
+    std::lock_guard lock(folderMutex);
+    chosenFolder = folder;
+}
 
 std::string executableFolder() {
     std::vector<char> buffer(4096);
@@ -19,6 +32,12 @@ std::string executableFolder() {
 }
 
 std::string programFolder(const char* overrideVariable) {
+    {
+        std::lock_guard lock(folderMutex);
+        if (!chosenFolder.empty()) {
+            return chosenFolder;
+        }
+    }
     if (overrideVariable != nullptr) {
         const char* value = std::getenv(overrideVariable);
         if (value != nullptr && *value != '\0') {

@@ -1,6 +1,5 @@
 // What a scenario that does not hold, or does not parse, tells its author.
 #include "ScenarioFixture.h"
-#include "keyboard/app/ScenarioScript.h"
 
 class ScenarioLanguage : public ScenarioFixture {};
 
@@ -32,13 +31,4 @@ TEST_F(ScenarioLanguage, AFailedLineEndsTheRunAndIsNamed) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.script << "\n" << run.err;
     }
-}
-
-TEST(ScenarioWords, QuotesEscapesAndComments) {
-    auto words = SplitScenarioWords(R"(expect "a \"b\" c\\d"  x,y  # not a comment here)");
-    ASSERT_TRUE(words);
-    EXPECT_EQ(*words, (std::vector<std::string>{"expect", "a \"b\" c\\d", "x,y", "#", "not", "a", "comment",
-                                                "here"}));
-    EXPECT_TRUE(SplitScenarioWords("   # a comment")->empty());
-    EXPECT_FALSE(SplitScenarioWords("type \"open"));
 }

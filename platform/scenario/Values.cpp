@@ -1,4 +1,4 @@
-#include "keyboard/app/ScenarioValues.h"
+#include "platform/scenario/Values.h"
 
 #include <cctype>
 #include <charconv>
@@ -28,39 +28,41 @@ std::string Upper(std::string word) {
 
 }  // namespace
 
-std::optional<unsigned long> ParseNumber(const std::string& word) {
+namespace scenario {
+
+std::optional<unsigned long> parseNumber(const std::string& word) {
     if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
         return FromChars<unsigned long>(word.substr(2), 16);
     }
     return FromChars<unsigned long>(word, 10);
 }
 
-std::optional<int> ParseSigned(const std::string& word) {
+std::optional<int> parseSigned(const std::string& word) {
     return FromChars<int>(word, 10);
 }
 
-std::optional<ui::Point> ParsePoint(const std::string& word) {
+std::optional<ui::Point> parsePoint(const std::string& word) {
     const auto comma = word.find(',');
     if (comma == std::string::npos) {
         return std::nullopt;
     }
-    auto x = ParseSigned(word.substr(0, comma));
-    auto y = ParseSigned(word.substr(comma + 1));
+    auto x = parseSigned(word.substr(0, comma));
+    auto y = parseSigned(word.substr(comma + 1));
     if (!x || !y) {
         return std::nullopt;
     }
     return ui::Point{*x, *y};
 }
 
-std::optional<ControlTarget> ParseControlTarget(const std::string& word) {
+std::optional<ControlTarget> parseControlTarget(const std::string& word) {
     const auto hash = word.find('#');
-    auto id = ParseNumber(word.substr(0, hash));
+    auto id = parseNumber(word.substr(0, hash));
     if (!id || *id > 0xFFFF) {
         return std::nullopt;
     }
     ControlTarget target{static_cast<ui::UINT>(*id), 0};
     if (hash != std::string::npos) {
-        auto occurrence = ParseSigned(word.substr(hash + 1));
+        auto occurrence = parseSigned(word.substr(hash + 1));
         if (!occurrence || *occurrence < 1) {
             return std::nullopt;
         }
@@ -69,7 +71,7 @@ std::optional<ControlTarget> ParseControlTarget(const std::string& word) {
     return target;
 }
 
-std::optional<std::uint8_t> ParseVirtualKey(const std::string& word) {
+std::optional<std::uint8_t> parseVirtualKey(const std::string& word) {
     static const std::map<std::string, std::uint8_t> names = {
         {"BACK", ui::VK_BACK},     {"TAB", ui::VK_TAB},  {"ENTER", ui::VK_RETURN}, {"SHIFT", ui::VK_SHIFT},
         {"CTRL", ui::VK_CONTROL},  {"ALT", ui::VK_MENU}, {"ESC", ui::VK_ESCAPE},   {"SPACE", ui::VK_SPACE},
@@ -84,19 +86,19 @@ std::optional<std::uint8_t> ParseVirtualKey(const std::string& word) {
         return static_cast<std::uint8_t>(upper[0]);
     }
     if (upper.size() >= 2 && upper[0] == 'F') {
-        auto number = ParseSigned(upper.substr(1));
+        auto number = parseSigned(upper.substr(1));
         if (number && *number >= 1 && *number <= 12) {
             return static_cast<std::uint8_t>(0x70 + *number - 1);
         }
     }
-    auto number = ParseNumber(word);
+    auto number = parseNumber(word);
     if (number && *number > 0 && *number < 256) {
         return static_cast<std::uint8_t>(*number);
     }
     return std::nullopt;
 }
 
-std::optional<int> ParseAnswer(const std::string& word) {
+std::optional<int> parseAnswer(const std::string& word) {
     const std::string upper = Upper(word);
     if (upper == "OK") {
         return ui::IDOK;
@@ -112,3 +114,5 @@ std::optional<int> ParseAnswer(const std::string& word) {
     }
     return std::nullopt;
 }
+
+}  // namespace scenario

@@ -1,0 +1,160 @@
+#include "keyboard/app/ConfiguratorAdapter.h"
+
+#include <chrono>
+#include <thread>
+
+#include "keyboard/app/PopupTargets.h"
+#include "keyboard/app/StateDump.h"
+#include "keyboard/mainwindow/CTarvikDlg.h"
+#include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/toolkit/CStaticText.h"
+#include "platform/scenario/Runner.h"
+#include "platform/scenario/Values.h"
+#include "platform/ui/headless/Driver.h"
+
+namespace {
+
+constexpr auto kEventWait = std::chrono::milliseconds(3000);
+
+}  // namespace
+
+ConfiguratorAdapter::ConfiguratorAdapter(EmulatedKeyboardBus& emulated, ui::headless::Driver& driver)
+    : emulated_(emulated), driver_(driver) {}
+
+bool ConfiguratorAdapter::isMainWindow(ui::Window& window) {
+    window_ = dynamic_cast<CTarvikDlg*>(&window);
+    return window_ != nullptr;
+}
+
+std::vector<scenario::Control> ConfiguratorAdapter::controls(ui::Window& window) {
+    std::vector<scenario::Control> result;
+    auto* skinned = dynamic_cast<CDlgBase*>(&window);
+    if (!skinned) {
+        return result;
+    }
+    for (int group = 1; group <= CDlgBase::kGroups; ++group) {
+        for (const auto& control : skinned->Group(group)) {
+            std::string words = "group=" + std::to_string(group);
+            if (auto* text = dynamic_cast<CStaticText*>(control.get())) {
+                words += " text=\"" + text->m_staticText + "\"";
+            }
+            result.push_back({control->GetId(), control->GetRect(), control->IsVisible() != 0,
+                              !control->IsDisabled(), words});
+        }
+    }
+    return result;
+}
+
+// The title and text a dialog shows: those of the attention dialog's two
+// texts when it has them, else the window's title alone.
+std::pair<std::string, std::string> ConfiguratorAdapter::describeDialog(ui::Window& dialog) {
+    if (auto* skinned = dynamic_cast<CDlgBase*>(&dialog)) {
+        auto* title = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kTitleText));
+        auto* text = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kMessageText));
+        if (title && text) {
+            return {title->m_staticText, text->m_staticText};
+        }
+    }
+    return {dialog.title(), {}};
+}
+
+std::string ConfiguratorAdapter::dumpMainWindow(ui::Window&) {
+    return window_ ? DumpWindow(*window_, driver_) : std::string{};
+}
+
+std::vector<scenario::DumpPart> ConfiguratorAdapter::dumpParts() const {
+    return {{"model", true}, {"keyboard", false}};
+}
+
+std::string ConfiguratorAdapter::dump(const std::string& part, ui::Window* mainWindow) {
+    if (part == "model") {
+        return mainWindow && window_ ? DumpModel(*window_) : std::string{};
+    }
+    return DumpKeyboard(emulated_.Keyboard());
+}
+
+// Open popups lie over the main window and beyond it: its picture takes them in.
+bool ConfiguratorAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                                            const std::string& path) {
+    if (&window == window_ && !OpenPopups(driver).empty()) {
+        return SaveWindowWithPopups(driver, window.windowRect(), path);
+    }
+    return driver.saveSurface(window, path);
+}
+
+ui::UINT ConfiguratorAdapter::trayIconId() const {
+    return CTarvikDlg::kTrayIconId;
+}
+
+void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
+    using scenario::Phase;
+    verbs.add({"attach", 0, 0, Phase::anytime, false, false, [this](scenario::Runner& runner, const auto&) {
+                   emulated_.Attach();
+                   runner.driver().runUntilIdle();
+                   return true;
+               }});
+    verbs.add({"detach", 0, 0, Phase::anytime, false, false, [this](scenario::Runner& runner, const auto&) {
+                   emulated_.Detach();
+                   runner.driver().runUntilIdle();
+                   return true;
+               }});
+    verbs.add({"keyboard-profile", 1, 1, Phase::anytime, false, false,
+               [this](scenario::Runner& runner, const scenario::Line& line) {
+                   auto profile = scenario::parseNumber(line.words[0]);
+                   if (!profile || *profile > 7) {
+                       return runner.fail(line, "a profile 0..7 is needed");
+                   }
+                   emulated_.Keyboard().change([&](sim::KeyboardFirmware& f) {
+                       f.currentProfile = static_cast<std::uint8_t>(*profile);
+                   });
+                   return true;
+               }});
+    const auto event = [this](scenario::Runner& runner, const scenario::Line& line) {
+        return keyboardEvent(runner, line);
+    };
+    verbs.add({"event", 2, 2, Phase::window, false, false, event});
+    verbs.add({"popup", 2, 2, Phase::window, false, false,
+               [this](scenario::Runner& runner, const scenario::Line& line) {
+                   const std::string problem = ActOnPopupItem(driver_, line.words[0], line.words[1]);
+                   return problem.empty() ? true : runner.fail(line, problem);
+               }});
+    verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
+}
+
+bool ConfiguratorAdapter::waitUntilListening(scenario::Runner& runner) {
+    for (int i = 0; i < 500; ++i) {
+        if (window_ && window_->Link().listening) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        runner.driver().runUntilIdle();
+    }
+    return false;
+}
+
+// The keyboard's events travel through the link's listener thread; the run
+// waits (in real time) for the work it hands to the window.
+bool ConfiguratorAdapter::keyboardEvent(scenario::Runner& runner, const scenario::Line& line) {
+    if (!emulated_.Attached()) {
+        return runner.fail(line, "the keyboard is not attached");
+    }
+    if (!waitUntilListening(runner)) {
+        return runner.fail(line, "the configurator does not listen to the keyboard");
+    }
+    if (line.verb == "profile-key") {
+        auto profile = scenario::parseNumber(line.words[0]);
+        if (!profile || *profile < 1 || *profile > 3) {
+            return runner.fail(line, "profile 1..3 expected");
+        }
+        emulated_.Keyboard().pressProfileKey(static_cast<std::uint8_t>(*profile - 1));
+    } else {
+        auto code = scenario::parseNumber(line.words[0]);
+        auto value = scenario::parseNumber(line.words[1]);
+        if (!code || !value || *code > 255 || *value > 255) {
+            return runner.fail(line, "two bytes expected");
+        }
+        emulated_.Keyboard().sendEvent(static_cast<std::uint8_t>(*code), static_cast<std::uint8_t>(*value));
+    }
+    runner.driver().waitForPosted(kEventWait);
+    return true;
+}
