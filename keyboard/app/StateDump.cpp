@@ -78,7 +78,7 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
             out << "\n";
         }
     }
-    out << "edit " << CTarvikDlg::kLoopEditId << " visible=" << window.LoopEdit().isVisible()
+    out << "edit " << ids::kLoopEdit << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
     out << DumpPopups(driver);
     return out.str();

@@ -1,17 +1,16 @@
 #include "keyboard/mainwindow/CTarvikDlg.h"
 
 #include "keyboard/dialogs/CAttentionDlg.h"
-#include "keyboard/model/KeyButtons.h"
-#include "keyboard/model/LightingNames.h"
+#include "keyboard/mainwindow/CKeyMapPage.h"
+#include "keyboard/mainwindow/CLightPage.h"
+#include "keyboard/mainwindow/CMacroPage.h"
+#include "keyboard/mainwindow/CProfileBar.h"
+#include "keyboard/mainwindow/CRecordPage.h"
 #include "keyboard/model/MacroFiles.h"
-#include "keyboard/model/MacroRules.h"
-#include "keyboard/toolkit/CCheckButton.h"
-#include "keyboard/toolkit/CComboButton.h"
-#include "keyboard/toolkit/CEditShowList.h"
-#include "keyboard/toolkit/CImageShowList.h"
-#include "keyboard/toolkit/CKeyboardButton.h"
+#include "keyboard/resources/MainWindowLayout.h"
+#include "keyboard/toolkit/CImageButton.h"
+#include "keyboard/toolkit/CLinkButton.h"
 #include "keyboard/toolkit/CTabControl.h"
-#include "keyboard/toolkit/CVScrollBar.h"
 #include "keyboard/toolkit/ControlDrawing.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/shell/Shell.h"
@@ -26,24 +25,17 @@
 namespace {
 
 constexpr int kShapeBitmap = 129;
-constexpr int kPagePictures[4] = {398, 261, 259, 399};
-constexpr ui::UINT kModeButton = 2092;
-constexpr ui::UINT kBrightnessButton = 2091;
-constexpr ui::UINT kSpeedButton = 2093;
-constexpr ui::UINT kLoopCheckId = 2111;
-constexpr ui::UINT kNewButton = 2100;
-constexpr ui::UINT kDeleteButton = 2101;
-constexpr ui::UINT kNameListId = 2109;
+constexpr int kPagePictures[CTarvikDlg::kPageCount] = {398, 261, 259, 399};
 
 int PageOfTab(ui::UINT id) {
     switch (id) {
-        case 2003:
+        case ids::kKeyMapTab:
             return CTarvikDlg::kKeyMapPage;
-        case 2004:
+        case ids::kRecordTab:
             return CTarvikDlg::kRecordPage;
-        case 2005:
+        case ids::kMacroTab:
             return CTarvikDlg::kMacroPage;
-        case 2077:
+        case ids::kLightTab:
             return CTarvikDlg::kLightPage;
         default:
             return -1;
@@ -56,7 +48,12 @@ CTarvikDlg::CTarvikDlg(hid::Bus& bus)
     : m_programFolder(core::programFolder("QUELDA_KEYBOARD_HOME")),
       m_data(m_programFolder),
       m_link(*this, bus),
-      m_protocol(m_link, m_data.model, *this, m_pendingWrites) {
+      m_protocol(m_link, m_data.model, *this, m_pendingWrites),
+      m_keyMap(std::make_unique<CKeyMapPage>(*this)),
+      m_record(std::make_unique<CRecordPage>(*this)),
+      m_macro(std::make_unique<CMacroPage>(*this)),
+      m_light(std::make_unique<CLightPage>(*this)),
+      m_profileBar(std::make_unique<CProfileBar>(*this)) {
     m_width = 805;
     m_height = 588;
     windowOptions().title = kTrayTip;
@@ -66,6 +63,14 @@ CTarvikDlg::~CTarvikDlg() {
     if (exists()) {
         destroy();
     }
+}
+
+std::array<CMainWindowPart*, CTarvikDlg::kPageCount + 1> CTarvikDlg::Parts() const {
+    return {m_keyMap.get(), m_record.get(), m_macro.get(), m_light.get(), m_profileBar.get()};
+}
+
+ui::EditControl& CTarvikDlg::LoopEdit() {
+    return m_record->LoopEdit();
 }
 
 ui::BOOL CTarvikDlg::OnInitDialog() {
@@ -81,13 +86,36 @@ ui::BOOL CTarvikDlg::OnInitDialog() {
     SetShapeFromBitmap(kShapeBitmap);
     setIcon(kIconId);
     m_trayIconAdded = ui::addTrayIcon({this, kTrayIconId, kTrayMessage, kIconId, kTrayTip});
-    FillRecordLists();
+    m_record->FillLists();
     RefreshProfile();
     m_link.RegisterForDeviceChanges();
     m_link.Discover();
     m_protocol.InitialSync();
     SetBackground(kShapeBitmap);
     return ui::TRUE;
+}
+
+// The frame's buttons first, then the profile bar and the pages, in the order
+// their groups are drawn.
+void CTarvikDlg::CreateControls(const ui::Rect&) {
+    AddFrameControls();
+    m_profileBar->CreateControls(true);
+    m_keyMap->CreateControls(g_currentPage == kKeyMapPage);
+    m_record->CreateControls(g_currentPage == kRecordPage);
+    m_macro->CreateControls(g_currentPage == kMacroPage);
+    m_light->CreateControls(g_currentPage == kLightPage);
+}
+
+void CTarvikDlg::AddFrameControls() {
+    AddControl(kAlwaysGroup, MakeButton<CLinkButton>(this, layout::kLinkButton, ui::TRUE));
+    AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kCloseButton, ui::TRUE));
+    AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kMinimiseButton, ui::TRUE));
+    for (const auto& tab : layout::kPageTabs) {
+        AddControl(kAlwaysGroup, MakeButton<CTabControl>(this, tab, ui::TRUE));
+    }
+    AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kOkButton, ui::TRUE));
+    AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kApplyButton, ui::TRUE));
+    AddControl(kAlwaysGroup, MakeButton<CImageButton>(this, layout::kHideButton, ui::TRUE));
 }
 
 void CTarvikDlg::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
@@ -104,7 +132,7 @@ void CTarvikDlg::DrawBackground(ui::DeviceContext& dc, const ui::Rect& rect) {
 // A page's picture is decoded when the page is first shown: the window then
 // opens without the memory and time of the three pages nobody looked at yet.
 const ui::MemoryDC* CTarvikDlg::PagePicture(int page) {
-    if (page < 0 || page >= 4) {
+    if (page < 0 || page >= kPageCount) {
         return nullptr;
     }
     if (!m_pagePictures[page]) {
@@ -118,71 +146,16 @@ void CTarvikDlg::ShowProfile(int profile) {
         return;
     }
     const ProfileRecord& record = m_data.profiles.Record(profile);
-    for (int slot = 0; slot < 5; ++slot) {
-        if (auto* button = FindControl(kFirstGKeyButton + static_cast<ui::UINT>(slot))) {
-            static_cast<CComboButton*>(button)->m_displayText = record.GKey(slot)->name;
-        }
-    }
-    ShowLightingCaptions(record);
-    for (int n = 0; n < kKeyButtonCount; ++n) {
-        auto* button = static_cast<CKeyboardButton*>(FindControl(kFirstKeyButton + static_cast<ui::UINT>(n)));
-        if (button) {
-            const KeyButton* key = KeyButtonAt(n);
-            button->SetKey(key->label, key->defaultCode, ButtonCode(record.keyMap, n));
-        }
+    for (CMainWindowPart* part : Parts()) {
+        part->ShowProfile(record);
     }
     invalidate();
-}
-
-// A value outside its list leaves the caption as it was.
-void CTarvikDlg::ShowLightingCaptions(const ProfileRecord& record) {
-    const struct {
-        ui::UINT id;
-        std::string name;
-    } captions[] = {
-        {kModeButton, LightModeName(record.NumericSetting(kLightMode))},
-        {kBrightnessButton, LightBrightnessName(record.NumericSetting(kLightBrightness))},
-        {kSpeedButton, LightSpeedName(record.NumericSetting(kLightSpeed))},
-    };
-    for (const auto& caption : captions) {
-        auto* button = static_cast<CComboButton*>(FindControl(caption.id));
-        if (button && !caption.name.empty()) {
-            button->m_displayText = caption.name;
-        }
-    }
 }
 
 void CTarvikDlg::RefreshProfile() {
     g_currentProfile = m_data.settings.CurrentProfile();
-    FillRecordLists();
+    m_record->FillLists();
     ShowProfile(g_currentProfile);
-}
-
-// The RECORD page's lists follow the library's first set; the action list
-// looks its macro up again, as the library may have changed under it.
-void CTarvikDlg::FillRecordLists() {
-    if (!m_nameList) {
-        return;
-    }
-    if (m_nameList->ShownSet() != 0) {
-        m_nameList->ShowSet(0);
-    }
-    MacroSet* set = m_data.library.GetSet(0);
-    MacroKey* macro = set ? set->GetMacro(m_nameList->Selection()) : nullptr;
-    if (macro != m_actionList->m_macro) {
-        m_actionList->m_firstRow = 0;
-        m_actionList->m_selection = -1;
-    }
-    m_actionList->m_macro = macro;
-    const int macros = set ? static_cast<int>(set->macros.size()) : 0;
-    m_nameScroll->SetScroll(m_nameList->FirstVisibleRow(), m_nameList->VisibleRows(), macros);
-    m_actionScroll->SetScroll(m_actionList->m_firstRow, m_actionList->VisibleRows(),
-                              macro ? static_cast<int>(macro->actionCount) : 0);
-    m_loopEdit.setText(macro ? std::to_string(macro->loopCount) : std::string{});
-    if (auto* loop = static_cast<CCheckButton*>(FindControl(kLoopCheckId))) {
-        loop->m_checked = macro && macro->loopEnable ? ui::TRUE : ui::FALSE;
-    }
-    invalidate();
 }
 
 void CTarvikDlg::SwitchPage(int page) {
@@ -192,13 +165,9 @@ void CTarvikDlg::SwitchPage(int page) {
             control->SetVisible(visible);
         }
     }
-    m_loopEdit.show(page == kRecordPage);
-    if (page == kKeyMapPage) {
-        for (const auto& control : Group(kKeyMapGroup)) {
-            if (control->GetId() == kMacroTabId) {
-                static_cast<CTabControl*>(control.get())->ResetState();
-            }
-        }
+    const auto parts = Parts();
+    for (int p = 0; p < kPageCount; ++p) {
+        parts[static_cast<std::size_t>(p)]->OnPageShown(p == page);
     }
     invalidate();
 }
@@ -262,11 +231,6 @@ void CTarvikDlg::ShowTrayMenu() {
     ui::trackPopupMenu(menu, ui::cursorPos(), this, 0);
 }
 
-void CTarvikDlg::OnLButtonDown(ui::UINT flags, ui::Point point) {
-    OnRecordPagePress(point);
-    CDlgBase::OnLButtonDown(flags, point);
-}
-
 void CTarvikDlg::OnDestroy() {
     CDlgBase::OnDestroy();
     if (onWindowCreated) {
@@ -279,110 +243,72 @@ void CTarvikDlg::OnDestroy() {
     }
 }
 
-// A name typed into the list is committed by a press anywhere but on DELETE,
-// which throws it away; a press in the list itself is the list's to handle.
-void CTarvikDlg::OnRecordPagePress(ui::Point point) {
-    if (g_currentPage != kRecordPage || !m_nameList->HasPendingName()) {
-        return;
-    }
-    CControlBase* deleteButton = FindControl(kDeleteButton);
-    if (deleteButton && deleteButton->Contains(point.x, point.y)) {
-        m_nameList->CloseEdit();
-    } else if (!m_nameList->Contains(point.x, point.y)) {
-        m_nameList->CommitName();
-    }
+void CTarvikDlg::OnLButtonDown(ui::UINT flags, ui::Point point) {
+    m_record->OnWindowPress(point);
+    CDlgBase::OnLButtonDown(flags, point);
 }
 
-void CTarvikDlg::OnNewMacro() {
-    if (!m_data.library.GetSet(0)) {
-        ShowAttention("The config file is error");
-        return;
+bool CTarvikDlg::OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) {
+    if (ui::loWord(wParam) == kShowWindowCommand && ui::hiWord(wParam) == 0) {
+        BringToFront();
+        return true;
     }
-    m_nameList->BeginNewName();
-    FillRecordLists();
+    return CDlgBase::OnCommand(wParam, lParam);
 }
 
-void CTarvikDlg::OnNameListMessage(ui::LPARAM code) {
-    switch (code) {
-        case kNotifyClicked:
-            FillRecordLists();
-            break;
-        case kNotifyNameAdded:
-            // Kept for the next Apply to write when the file cannot be written now.
-            if (!SaveMacroLibrary(m_data.library, m_programFolder)) {
-                m_libraryModified = true;
+// The frame's own buttons: hide, minimise, the web link and the page tabs.
+bool CTarvikDlg::OnFrameMessage(ui::UINT id, ui::LPARAM code) {
+    switch (id) {
+        case ids::kCloseButton:
+        case ids::kHideButton:
+            if (code == kNotifyClicked) {
+                show(ui::ShowCommand::hide);
             }
-            m_nameList->ScrollToEnd();
-            FillRecordLists();
-            break;
-        case kNotifyNameExists:
-        case kNotifyNameTooLong:
-            ShowAttention(MacroMessageText(code == kNotifyNameExists ? MacroMessage::kListNameExists
-                                                                     : MacroMessage::kListNameTooLong));
-            m_nameList->CloseEdit();
-            break;
+            return true;
+        case ids::kMinimiseButton:
+            if (code == kNotifyClicked) {
+                show(ui::ShowCommand::minimize);
+            }
+            return true;
+        case ids::kLinkButton:
+            OnWebLink(code);
+            return true;
+        case ids::kKeyMapTab:
+        case ids::kRecordTab:
+        case ids::kMacroTab:
+        case ids::kLightTab:
+            if (code == kNotifyClicked) {
+                SwitchPage(PageOfTab(id));
+            }
+            return true;
         default:
-            break;
+            return false;
     }
 }
 
 // The skinned controls report with their id as the message and a code in lParam.
 bool CTarvikDlg::OnControlMessage(ui::UINT id, ui::LPARAM code) {
-    switch (id) {
-        case 2001:
-        case 2048:
-            if (code == kNotifyClicked) {
-                show(ui::ShowCommand::hide);
-            }
-            return true;
-        case 2002:
-            if (code == kNotifyClicked) {
-                show(ui::ShowCommand::minimize);
-            }
-            return true;
-        case 2060:
-            OnWebLink(code);
-            return true;
-        case 2003:
-        case 2004:
-        case 2005:
-        case 2077:
-            if (code == kNotifyClicked) {
-                SwitchPage(PageOfTab(id));
-            }
-            return true;
-        case kNewButton:
-            if (code == kNotifyClicked) {
-                OnNewMacro();
-            }
-            return true;
-        case kNameListId:
-            OnNameListMessage(code);
-            return true;
-        default:
-            // The handlers of the other pages' controls are not built yet; their
-            // messages end here.
-            return id >= 2045 && id <= 2303;
+    if (OnFrameMessage(id, code)) {
+        return true;
     }
+    for (CMainWindowPart* part : Parts()) {
+        if (part->OnControlMessage(id, code)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// Enter on the RECORD page commits a typed macro name before anything else sees it.
 bool CTarvikDlg::PreTranslateMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
-    if (message >= ui::WM_KEYDOWN && message <= ui::WM_SYSDEADCHAR && wParam == ui::VK_RETURN &&
-        g_currentPage == kRecordPage && m_nameList && m_nameList->HasPendingName()) {
-        m_nameList->CommitName();
+    if (message >= ui::WM_KEYDOWN && message <= ui::WM_SYSDEADCHAR) {
+        m_record->OnKey(wParam);
     }
     return CDlgBase::PreTranslateMessage(message, wParam, lParam);
 }
 
+// The window's own messages by number; the rest goes to the handlers.
 ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
     switch (message) {
-        case ui::WM_COMMAND:
-            if (ui::loWord(wParam) == kShowWindowCommand && ui::hiWord(wParam) == 0) {
-                BringToFront();
-                return 0;
-            }
-            break;
         case kQueuedWorkMessage:
             m_work.runAll();
             return 0;
@@ -396,7 +322,8 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
         case kKeyMapResultMessage:
             return 0;
         default:
-            if (message >= 2001 && message <= 2303 && OnControlMessage(message, lParam)) {
+            if (message >= ids::kCloseButton && message <= ids::kLastKeyButton &&
+                OnControlMessage(message, lParam)) {
                 return 0;
             }
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,20 +10,25 @@
 #include "keyboard/link/LinkOwner.h"
 #include "keyboard/link/PendingWrites.h"
 #include "keyboard/mainwindow/ConfiguratorData.h"
+#include "keyboard/resources/MainWindowIds.h"
 #include "keyboard/toolkit/CDlgBase.h"
 #include "platform/core/WorkQueue.h"
 #include "platform/hid/Bus.h"
 #include "platform/hook/CKeyboardHook.h"
 #include "platform/ui/EditControl.h"
 
-class CComboButton;
-class CEditShowList;
-class CImageShowList;
-class CVScrollBar;
+class CMainWindowPart;
+class CKeyMapPage;
+class CRecordPage;
+class CMacroPage;
+class CLightPage;
+class CProfileBar;
 
 // The configurator's one window: four pages (KEY MAP, RECORD, MACRO, LIGHT)
-// over a common frame, the keyboard link, the tray icon and the files. It
-// runs modally for the life of the program; closing it only hides it.
+// over a common frame with the profile bar, the keyboard link, the tray icon
+// and the files. The window keeps the frame and routes the controls'
+// messages to the part that owns them. It runs modally for the life of the
+// program; closing it only hides it.
 class CTarvikDlg : public CDlgBase, public LinkOwner {
 public:
     // Control groups; the pages are numbered like g_currentPage.
@@ -34,6 +40,7 @@ public:
         kLightGroup = 5
     };
     enum Page { kKeyMapPage = 0, kRecordPage = 1, kMacroPage = 2, kLightPage = 3 };
+    static constexpr int kPageCount = 4;
 
     static constexpr ui::UINT kHookKeyMessage = CKeyboardHook::kKeyMessage;  // 0x401
     static constexpr ui::UINT kTrayMessage = 0x420;
@@ -44,11 +51,6 @@ public:
     static constexpr ui::UINT kTrayIconId = 381;
     static constexpr ui::UINT kShowWindowCommand = 2075;
     static constexpr ui::UINT kExitCommand = 2;
-    static constexpr ui::UINT kLoopEditId = 2110;
-    // Control ids the handlers look for; the rest sit with their places.
-    static constexpr ui::UINT kMacroTabId = 2005;  // also the five small G tabs on the keyboard picture
-    static constexpr ui::UINT kFirstKeyButton = 2200;
-    static constexpr ui::UINT kFirstGKeyButton = 2078;
     static constexpr const char* kTrayTip = "Quelda Keyboard";
     // Where the pages paint their pictures.
     static constexpr int kPageBandTop = 169;
@@ -85,29 +87,35 @@ public:
     KeyboardLink& Link() { return m_link; }
     PendingWrites& Pending() { return m_pendingWrites; }
     CKeyboardHook& KeyboardHook() { return m_keyboardHook; }
-    ui::EditControl& LoopEdit() { return m_loopEdit; }
+    ui::EditControl& LoopEdit();
+    const ui::Font& DialogFont() const { return m_dialogFont; }
     bool LibraryModified() const { return m_libraryModified; }
+    // The library could not be written: the next Apply writes it.
+    void MarkLibraryModified() { m_libraryModified = true; }
     // The last status code the keyboard reported (0: none yet).
     std::uint32_t LastStatus() const { return m_lastStatus; }
 
-private:
-    void AddFrameControls();
-    void AddKeyMapControls();
-    void AddRecordControls();
-    void AddMacroControls();
-    void AddLightControls();
-    void FillRecordLists();
-    const ui::MemoryDC* PagePicture(int page);
-    void ShowLightingCaptions(const ProfileRecord& record);
+    CKeyMapPage& KeyMap() { return *m_keyMap; }
+    CRecordPage& Record() { return *m_record; }
+    CMacroPage& Macro() { return *m_macro; }
+    CLightPage& Light() { return *m_light; }
+    CProfileBar& ProfileBar() { return *m_profileBar; }
+
+protected:
     void OnDestroy() override;
     void OnLButtonDown(ui::UINT flags, ui::Point point) override;
+    bool OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) override;
+
+private:
+    void AddFrameControls();
+    const ui::MemoryDC* PagePicture(int page);
     void OnTrayIcon(ui::UINT iconId, ui::UINT mouseMessage);
     void ShowTrayMenu();
     void OnWebLink(ui::LPARAM code);
-    void OnRecordPagePress(ui::Point point);
-    void OnNameListMessage(ui::LPARAM code);
-    void OnNewMacro();
+    bool OnFrameMessage(ui::UINT id, ui::LPARAM code);
     bool OnControlMessage(ui::UINT id, ui::LPARAM code);
+    // The pages in page order, then the profile bar.
+    std::array<CMainWindowPart*, kPageCount + 1> Parts() const;
 
     std::string m_programFolder;
     ConfiguratorData m_data;
@@ -115,12 +123,12 @@ private:
     PendingWrites m_pendingWrites;
     KeyboardProtocol m_protocol;
     CKeyboardHook m_keyboardHook;
-    ui::EditControl m_loopEdit;
-    CEditShowList* m_nameList = nullptr;
-    CImageShowList* m_actionList = nullptr;
-    CVScrollBar* m_nameScroll = nullptr;
-    CVScrollBar* m_actionScroll = nullptr;
-    std::unique_ptr<ui::MemoryDC> m_pagePictures[4];
+    std::unique_ptr<CKeyMapPage> m_keyMap;
+    std::unique_ptr<CRecordPage> m_record;
+    std::unique_ptr<CMacroPage> m_macro;
+    std::unique_ptr<CLightPage> m_light;
+    std::unique_ptr<CProfileBar> m_profileBar;
+    std::unique_ptr<ui::MemoryDC> m_pagePictures[kPageCount];
     bool m_trayIconAdded = false;
     bool m_libraryModified = false;
     std::uint32_t m_lastStatus = 0;

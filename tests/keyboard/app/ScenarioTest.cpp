@@ -8,6 +8,7 @@
 #include "keyboard/model/AppSettings.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/model/ProfileFiles.h"
+#include "keyboard/resources/MainWindowIds.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ std::string KeyLine(int button, KeyMapCode code) {
     const KeyButton* key = KeyButtonAt(button);
     char text[160];
     std::snprintf(text, sizeof text,
-                  "control %d group=2 visible=1 enabled=1 key=\"%s\" code=%02X default=%02X changed=%d",
-                  2200 + button, key->label, code, key->defaultCode, code != key->defaultCode);
+                  "control %u group=2 visible=1 enabled=1 key=\"%s\" code=%02X default=%02X changed=%d",
+                  ids::kFirstKeyButton + static_cast<unsigned>(button), key->label, code, key->defaultCode, code != key->defaultCode);
     return text;
 }
 
