@@ -3,7 +3,6 @@
 // The input fills the emulated keyboard's memory (every reply of the command
 // interface comes from it), then the rest is a run of (code, value) events.
 #include "FuzzInput.h"
-#include "support/TempFolder.h"
 #include "keyboard/link/DefaultModel.h"
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
@@ -11,6 +10,7 @@
 #include "platform/core/Clock.h"
 #include "platform/hid/sim/SimBus.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // A macro key file handed over by a user: an invalid one changes nothing.
 #include "FuzzInput.h"
-#include "support/TempFolder.h"
 #include "keyboard/model/MacroFiles.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TempFolder folder;

@@ -1,9 +1,9 @@
 // Profile files come from other machines: any content loads or is replaced by
 // the defaults, and what is written reads back and writes the same again.
 #include "FuzzInput.h"
-#include "support/TempFolder.h"
 #include "keyboard/model/ProfileFiles.h"
 #include "platform/core/AtomicFile.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TempFolder folder;

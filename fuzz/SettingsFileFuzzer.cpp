@@ -1,8 +1,8 @@
 // config.ini: any content loads or becomes the defaults, and the current
 // profile is always one the program has.
 #include "FuzzInput.h"
-#include "support/TempFolder.h"
 #include "keyboard/model/AppSettings.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TempFolder folder;

@@ -5,8 +5,8 @@
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
-#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/toolkit/CStaticText.h"
 #include "platform/scenario/Runner.h"
 #include "platform/scenario/Values.h"

@@ -30,5 +30,6 @@ void CMacroPage::ShowProfile(const ProfileRecord& record) {
 
 // Choosing G-key functions is not built yet: their messages end here.
 bool CMacroPage::OnControlMessage(ui::UINT id, ui::LPARAM) {
-    return std::find(std::begin(ids::kGKeyCombos), std::end(ids::kGKeyCombos), id) != std::end(ids::kGKeyCombos);
+    return std::find(std::begin(ids::kGKeyCombos), std::end(ids::kGKeyCombos), id) !=
+           std::end(ids::kGKeyCombos);
 }

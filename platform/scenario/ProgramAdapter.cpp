@@ -9,7 +9,8 @@ std::pair<std::string, std::string> ProgramAdapter::describeDialog(ui::Window& d
     return {dialog.title(), {}};
 }
 
-bool ProgramAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path) {
+bool ProgramAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                                       const std::string& path) {
     return driver.saveSurface(window, path);
 }
 
