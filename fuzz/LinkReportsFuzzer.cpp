@@ -2,7 +2,7 @@
 // whatever events it sends, the configurator's model stays within its bounds.
 // The input fills the emulated keyboard's memory (every reply of the command
 // interface comes from it), then the rest is a run of (code, value) events.
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "keyboard/link/DefaultModel.h"
 #include "keyboard/link/KeyboardLink.h"
 #include "keyboard/link/KeyboardProtocol.h"
@@ -10,6 +10,7 @@
 #include "platform/core/Clock.h"
 #include "platform/hid/sim/SimBus.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void FillFirmware(Cursor& input, sim::KeyboardFirmware& firmware) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
+    static TempFolder folder;
     core::VirtualClock clock;
     core::installClock(&clock);
     {

@@ -1,10 +1,11 @@
 // A macro key file handed over by a user: an invalid one changes nothing.
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "keyboard/model/MacroFiles.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
-    folder.write("input.mkf", data, size);
+    static TempFolder folder;
+    folder.write("input.mkf", AsText(data, size));
     MacroKey target;
     target.name = "Target";
     target.AppendAction(MacroAction::Key(0x41, false));

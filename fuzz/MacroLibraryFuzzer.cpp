@@ -1,6 +1,6 @@
 // The macro library: any content loads or becomes the default library; no
 // macro ever claims more actions or pairs than it can hold.
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "keyboard/model/MacroFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

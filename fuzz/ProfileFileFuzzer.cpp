@@ -1,14 +1,15 @@
 // Profile files come from other machines: any content loads or is replaced by
 // the defaults, and what is written reads back and writes the same again.
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "keyboard/model/ProfileFiles.h"
 #include "platform/core/AtomicFile.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
+    static TempFolder folder;
     AppSettings settings(folder.path());
     settings.SetDefaults();
-    folder.write("config/default0.psf", data, size);
+    folder.write("config/default0.psf", AsText(data, size));
     ProfileRecords profiles(settings);
     profiles.LoadProfile(0);
     FUZZ_CHECK(profiles.SaveProfile(0));

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6svg6
     libudev-dev libx11-dev libxi-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth x11-utils xdotool
     clang libclang-rt-14-dev

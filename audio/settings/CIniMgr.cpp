@@ -1,69 +1,27 @@
 #include "audio/settings/CIniMgr.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <new>
 
 #include "audio/settings/IniLineText.h"
-
-namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-bool readAll(int fd, char* buffer, std::size_t length) {
-    std::size_t done = 0;
-    while (done < length) {
-        ssize_t n = ::read(fd, buffer + done, length - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
+#include "platform/core/FileReader.h"
 
 int CIniMgr::LoadFile(const std::string& path) {
     m_strFilePath = path;
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-        return LoadCannotOpen;
+    core::FileContents file = core::readFile(path);
+    switch (file.error) {
+        case core::ReadError::none:
+            return LoadBytes(file.bytes);
+        case core::ReadError::missing:
+        case core::ReadError::cannotOpen:
+            return LoadCannotOpen;
+        case core::ReadError::notRegularFile:
+            return LoadNoLength;
+        case core::ReadError::noMemory:
+            return LoadNoMemory;
+        case core::ReadError::readFailed:
+            break;
     }
-    // Only a regular file has a length to read up to.
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
-        return LoadNoLength;
-    }
-    auto length = static_cast<std::size_t>(info.st_size);
-    std::unique_ptr<char[]> bytes(new (std::nothrow) char[length + 1]);
-    if (!bytes) {
-        return LoadNoMemory;
-    }
-    if (!readAll(file.get(), bytes.get(), length)) {
-        return LoadReadFailed;
-    }
-    return LoadBytes(std::string_view(bytes.get(), length));
+    return LoadReadFailed;
 }
 
 int CIniMgr::LoadBytes(std::string_view bytes) {

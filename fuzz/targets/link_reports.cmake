@@ -1,3 +1,2 @@
 quelda_add_fuzzer(NAME link_reports SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/LinkReportsFuzzer.cpp
     LIBS keyboard_link sim_keyboard)
-target_include_directories(fuzz_link_reports PRIVATE ${CMAKE_SOURCE_DIR}/tests)

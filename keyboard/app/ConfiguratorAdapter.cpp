@@ -5,8 +5,8 @@
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
-#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/toolkit/CCheckButton.h"
 #include "keyboard/toolkit/CComboButton.h"
 #include "keyboard/toolkit/CRadioButton.h"
@@ -97,6 +97,15 @@ std::string ConfiguratorAdapter::dump(const std::string& part, ui::Window* mainW
     return DumpKeyboard(emulated_.Keyboard());
 }
 
+// Open popups lie over the main window and beyond it: its picture takes them in.
+bool ConfiguratorAdapter::saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                                            const std::string& path) {
+    if (&window == window_ && !OpenPopups(driver).empty()) {
+        return SaveWindowWithPopups(driver, window.windowRect(), path);
+    }
+    return driver.saveSurface(window, path);
+}
+
 ui::UINT ConfiguratorAdapter::trayIconId() const {
     return CTarvikDlg::kTrayIconId;
 }
@@ -131,7 +140,7 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
     verbs.add({"popup", 2, 2, Phase::window, false, false,
                [this](scenario::Runner& runner, const scenario::Line& line) {
                    const std::string problem = ActOnPopupItem(driver_, line.words[0], line.words[1]);
-                   return problem.empty() || runner.fail(line, problem);
+                   return problem.empty() ? true : runner.fail(line, problem);
                }});
     verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
 }

@@ -26,6 +26,8 @@ public:
     std::string dumpMainWindow(ui::Window& window) override;
     std::vector<scenario::DumpPart> dumpParts() const override;
     std::string dump(const std::string& part, ui::Window* mainWindow) override;
+    bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window,
+                           const std::string& path) override;
     ui::UINT trayIconId() const override;
     void addVerbs(scenario::VerbTable& verbs) override;
 

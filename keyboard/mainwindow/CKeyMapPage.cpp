@@ -14,18 +14,18 @@ void CKeyMapPage::CreateControls(bool shown) {
     }
     for (int n = 0; n < kKeyButtonCount; ++n) {
         const KeyButton* key = KeyButtonAt(n);
-        layout::ControlPlace place{ids::kFirstKeyButton + static_cast<unsigned>(n), layout::keyButtonPlace(n).rect,
-                                   layout::keyImageId(n)};
-        auto* button =
-            m_window.AddControl(CTarvikDlg::kKeyMapGroup, MakeButton<CKeyboardButton>(&m_window, place, shown));
+        layout::ControlPlace place{ids::kFirstKeyButton + static_cast<unsigned>(n),
+                                   layout::keyButtonPlace(n).rect, layout::keyImageId(n)};
+        auto* button = m_window.AddControl(CTarvikDlg::kKeyMapGroup,
+                                           MakeButton<CKeyboardButton>(&m_window, place, shown));
         button->SetKey(key->label, key->defaultCode, key->defaultCode);
     }
 }
 
 void CKeyMapPage::ShowProfile(const ProfileRecord& record) {
     for (int n = 0; n < kKeyButtonCount; ++n) {
-        auto* button =
-            static_cast<CKeyboardButton*>(m_window.FindControl(ids::kFirstKeyButton + static_cast<ui::UINT>(n)));
+        auto* button = static_cast<CKeyboardButton*>(
+            m_window.FindControl(ids::kFirstKeyButton + static_cast<ui::UINT>(n)));
         if (button) {
             const KeyButton* key = KeyButtonAt(n);
             button->SetKey(key->label, key->defaultCode, ButtonCode(record.keyMap, n));

@@ -11,7 +11,8 @@ void CProfileBar::CreateControls(bool shown) {
     }
     m_window.AddControl(CTarvikDlg::kAlwaysGroup,
                         MakeButton<CImageButton>(&m_window, layout::kResetCurrentButton, shown));
-    m_window.AddControl(CTarvikDlg::kAlwaysGroup, MakeButton<CImageButton>(&m_window, layout::kResetAllButton, shown));
+    m_window.AddControl(CTarvikDlg::kAlwaysGroup,
+                        MakeButton<CImageButton>(&m_window, layout::kResetAllButton, shown));
 }
 
 // Switching, applying and resetting profiles are not built yet: their messages end here.

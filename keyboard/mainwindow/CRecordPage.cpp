@@ -17,16 +17,19 @@ void CRecordPage::CreateControls(bool shown) {
         m_window.AddControl(group, MakeButton<CImageButton>(&m_window, place, shown));
     }
     m_nameList = m_window.AddControl(
-        group, std::make_unique<CEditShowList>(&m_window, layout::kMacroNameList.id, ToRect(layout::kMacroNameList.rect),
-                                               &m_window.Data().library, std::string{}, shown));
+        group, std::make_unique<CEditShowList>(&m_window, layout::kMacroNameList.id,
+                                               ToRect(layout::kMacroNameList.rect), &m_window.Data().library,
+                                               std::string{}, shown));
     for (const auto& place : {layout::kLoopCheck, layout::kDelayCheck, layout::kRecordCheck}) {
         m_window.AddControl(group, MakeButton<CCheckButton>(&m_window, place, shown));
     }
-    m_actionList = m_window.AddControl(group, std::make_unique<CImageShowList>(&m_window, layout::kActionList.id,
-                                                                               ToRect(layout::kActionList.rect),
-                                                                               std::string{}, shown));
-    m_nameScroll = m_window.AddControl(group, MakeButton<CVScrollBar>(&m_window, layout::kMacroNameScroll, shown));
-    m_actionScroll = m_window.AddControl(group, MakeButton<CVScrollBar>(&m_window, layout::kActionScroll, shown));
+    m_actionList = m_window.AddControl(
+        group, std::make_unique<CImageShowList>(&m_window, layout::kActionList.id,
+                                                ToRect(layout::kActionList.rect), std::string{}, shown));
+    m_nameScroll =
+        m_window.AddControl(group, MakeButton<CVScrollBar>(&m_window, layout::kMacroNameScroll, shown));
+    m_actionScroll =
+        m_window.AddControl(group, MakeButton<CVScrollBar>(&m_window, layout::kActionScroll, shown));
     m_nameScroll->SetImages();
     m_actionScroll->SetImages();
     m_loopEdit.create(m_window, static_cast<int>(ids::kLoopEdit), ToRect(layout::kLoopEdit.rect));
@@ -114,8 +117,8 @@ void CRecordPage::OnNameListMessage(ui::LPARAM code) {
             break;
         case kNotifyNameExists:
         case kNotifyNameTooLong:
-            m_window.ShowAttention(MacroMessageText(code == kNotifyNameExists ? MacroMessage::kListNameExists
-                                                                              : MacroMessage::kListNameTooLong));
+            m_window.ShowAttention(MacroMessageText(
+                code == kNotifyNameExists ? MacroMessage::kListNameExists : MacroMessage::kListNameTooLong));
             m_nameList->CloseEdit();
             break;
         default:

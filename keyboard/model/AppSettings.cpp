@@ -84,5 +84,11 @@ std::string AppSettings::ProfileSlotPath(int slot) const {
     // Files carried over from the original platform name folders with "\".
     std::string path = pairs[static_cast<std::size_t>(slot + 1)].value;
     std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
+    if (path.empty() || path.front() == '/') {
+        return path;
+    }
+    // A drive path ("C:/...") or a relative one would make folders wherever the
+    // program was started: the file's own name in our config folder instead.
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    return name.empty() ? std::string{} : core::joinPath(programFolder_, "config/" + name);
 }

@@ -1,17 +1,10 @@
 #include "keyboard/resources/KeyboardResources.h"
 
-#include <QtCore/qglobal.h>
+#include "platform/ui/EmbeddedPictures.h"
 
-// Q_INIT_RESOURCE may not be used inside a namespace, and referring to the
-// registration function keeps the pictures linked in from a static library.
-static void registerKeyboardImages() {
-    Q_INIT_RESOURCE(keyboard_images);
-}
+// Made by quelda_embed_pictures(keyboard_resources NAME keyboard_images ...).
+extern "C" int quelda_pictures_keyboard_images();
 
 bool InitKeyboardResources() {
-    static const bool registered = [] {
-        registerKeyboardImages();
-        return true;
-    }();
-    return registered;
+    return ui::registerPictures(&quelda_pictures_keyboard_images);
 }

@@ -50,8 +50,9 @@ inline constexpr ControlPlace kRecordCheck{ids::kRecordCheck, {570, 428, 765, 45
 
 // MACRO page: G keys 1..5.
 inline constexpr ControlPlace kGKeyCombos[5] = {
-    {ids::kGKeyCombos[0], {330, 206, 530, 232}, 266}, {ids::kGKeyCombos[1], {330, 256, 530, 282}, 266}, {ids::kGKeyCombos[2], {330, 306, 530, 332}, 266},
-    {ids::kGKeyCombos[3], {330, 356, 530, 382}, 266}, {ids::kGKeyCombos[4], {330, 406, 530, 432}, 266},
+    {ids::kGKeyCombos[0], {330, 206, 530, 232}, 266}, {ids::kGKeyCombos[1], {330, 256, 530, 282}, 266},
+    {ids::kGKeyCombos[2], {330, 306, 530, 332}, 266}, {ids::kGKeyCombos[3], {330, 356, 530, 382}, 266},
+    {ids::kGKeyCombos[4], {330, 406, 530, 432}, 266},
 };
 
 // LIGHT page: mode, brightness, speed.

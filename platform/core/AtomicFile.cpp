@@ -6,11 +6,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <vector>
+#include <string>
 
+#include "platform/core/FileReader.h"
 #include "platform/core/Path.h"
 
 namespace core {
@@ -40,52 +38,63 @@ bool writeAll(int fd, std::string_view contents) {
     return allowed == contents.size();
 }
 
-// Keeps the permissions of the file being replaced; new files get 0644 less the umask.
-void copyMode(int fd, const std::string& path) {
+// A fresh file beside `path`, created with 0666 so that the kernel applies
+// the umask: changing the umask to learn it would change it for every thread.
+int createTemporary(const std::string& path, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The file being replaced keeps its permissions.
+bool keepMode(int fd, const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        ::fchmod(fd, info.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
+    if (::stat(path.c_str(), &info) != 0) {
+        return true;
+    }
+    return ::fchmod(fd, info.st_mode & 07777) == 0;
+}
+
+// The rename is only on disk once the folder holding the names is.
+void syncFolder(const std::string& path) {
+    std::string folder = parentFolder(path);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
 }
 
 }  // namespace
 
 bool replaceFileAtomically(const std::string& path, std::string_view contents) {
-    std::string pattern = path + ".XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    int fd = createTemporary(path, temporary);
     if (fd < 0) {
         return false;
     }
-    copyMode(fd, path);
-    bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
+    bool ok = keepMode(fd, path) && writeAll(fd, contents) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temporary.data(), path.c_str()) == 0) {
+    if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) {
+        syncFolder(path);
         return true;
     }
-    ::unlink(temporary.data());
+    ::unlink(temporary.c_str());
     return false;
 }
 
 std::optional<std::string> readWholeFile(const std::string& path) {
-    if (!fileExists(path)) {
+    FileContents contents = readFile(path);
+    if (!contents) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return buffer.str();
+    return std::move(contents.bytes);
 }
 
 void failWritesAfterBytes(std::optional<std::size_t> bytes) {

@@ -12,7 +12,7 @@ namespace core {
 // failure the old file stays as it was and the result is false.
 bool replaceFileAtomically(const std::string& path, std::string_view contents);
 
-// Reads a whole file; nullopt when it cannot be opened or read.
+// Reads a whole file; nullopt when it cannot be (readFile says why).
 std::optional<std::string> readWholeFile(const std::string& path);
 
 // Test seam: makes the next writes fail after `bytes` bytes have been written,

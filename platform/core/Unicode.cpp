@@ -1,5 +1,7 @@
 #include "platform/core/Unicode.h"
 
+#include <cstdint>
+
 namespace core {
 
 namespace {
@@ -123,6 +125,129 @@ std::string_view cutToCharacters(std::string_view text, std::size_t maxCharacter
         position += utf8CharacterLength(text, position);
     }
     return text.substr(0, position);
+}
+
+namespace {
+
+unsigned char byteAt(std::string_view bytes, std::size_t at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// Sequence length announced by a UTF-8 lead byte, with the lead's payload
+// bits; 0 for a byte that cannot start a sequence.
+std::size_t leadLength(unsigned char lead, char32_t& payload) {
+    static constexpr struct {
+        unsigned char mask, pattern;
+        std::size_t length;
+    } kLeads[] = {{0x80, 0x00, 1}, {0xE0, 0xC0, 2}, {0xF0, 0xE0, 3},
+                  {0xF8, 0xF0, 4}, {0xFC, 0xF8, 5}, {0xFE, 0xFC, 6}};
+    for (const auto& lead_kind : kLeads) {
+        if ((lead & lead_kind.mask) == lead_kind.pattern) {
+            payload = lead & static_cast<unsigned char>(~lead_kind.mask);
+            return lead_kind.length;
+        }
+    }
+    return 0;
+}
+
+// Overlong forms pass; a code point beyond the 16-bit range does not.
+bool decodeUtf8Units(std::string_view bytes, std::u16string& units) {
+    units.reserve(bytes.size());
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        char32_t value = 0;
+        std::size_t length = leadLength(byteAt(bytes, at), value);
+        if (length == 0 || bytes.size() - at < length) {
+            return false;
+        }
+        for (std::size_t i = 1; i < length; ++i) {
+            unsigned char next = byteAt(bytes, at + i);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            value = (value << 6) | (next & 0x3F);
+        }
+        if (value > 0xFFFF) {
+            return false;
+        }
+        units += static_cast<char16_t>(value);
+        at += length;
+    }
+    return true;
+}
+
+// An odd last byte of a UTF-16 file is no whole unit and is left out.
+void decodeUtf16Units(std::string_view bytes, bool bigEndian, std::u16string& units) {
+    units.reserve(bytes.size() / 2);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        unsigned first = byteAt(bytes, at), second = byteAt(bytes, at + 1);
+        units += static_cast<char16_t>(bigEndian ? (first << 8) | second : first | (second << 8));
+    }
+}
+
+bool decodeUtf32Units(std::string_view bytes, bool bigEndian, std::u16string& units) {
+    if (bytes.size() % 4 != 0) {
+        return false;
+    }
+    units.reserve(bytes.size() / 4);
+    for (std::size_t at = 0; at < bytes.size(); at += 4) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            std::size_t index = bigEndian ? i : 3 - i;
+            value = (value << 8) | byteAt(bytes, at + index);
+        }
+        if (value > 0xFFFF) {
+            return false;
+        }
+        units += static_cast<char16_t>(value);
+    }
+    return true;
+}
+
+}  // namespace
+
+ByteOrderMark detectByteOrderMark(std::string_view bytes) {
+    static constexpr struct {
+        std::string_view mark;
+        TextEncoding encoding;
+    } kMarks[] = {
+        {std::string_view("\xFF\xFE\x00\x00", 4), TextEncoding::utf32le},
+        {std::string_view("\x00\x00\xFE\xFF", 4), TextEncoding::utf32be},
+        {"\xEF\xBB\xBF", TextEncoding::utf8},
+        {"\xFF\xFE", TextEncoding::utf16le},
+        {"\xFE\xFF", TextEncoding::utf16be},
+    };
+    for (const auto& known : kMarks) {
+        if (bytes.starts_with(known.mark)) {
+            return {known.encoding, known.mark.size()};
+        }
+    }
+    return {TextEncoding::unmarked, 0};
+}
+
+bool decodeToUtf8(TextEncoding encoding, std::string_view bytes, std::string& text) {
+    std::u16string units;
+    bool ok = true;
+    switch (encoding) {
+        case TextEncoding::unmarked:
+            text.assign(bytes);
+            return true;
+        case TextEncoding::utf8:
+            ok = decodeUtf8Units(bytes, units);
+            break;
+        case TextEncoding::utf16le:
+        case TextEncoding::utf16be:
+            decodeUtf16Units(bytes, encoding == TextEncoding::utf16be, units);
+            break;
+        case TextEncoding::utf32le:
+        case TextEncoding::utf32be:
+            ok = decodeUtf32Units(bytes, encoding == TextEncoding::utf32be, units);
+            break;
+    }
+    if (ok) {
+        text = utf16ToUtf8(units);
+    }
+    return ok;
 }
 
 }  // namespace core

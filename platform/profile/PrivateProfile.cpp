@@ -1,6 +1,7 @@
 #include "platform/profile/PrivateProfile.h"
 
 #include "platform/core/AtomicFile.h"
+#include "platform/core/FileReader.h"
 #include "platform/core/Unicode.h"
 #include "platform/profile/ProfileDocument.h"
 #include "platform/profile/ProfileText.h"
@@ -44,7 +45,13 @@ bool writeString(const std::string& path, std::string_view section, std::string_
         breaksLines(key) || breaksLines(value)) {
         return false;
     }
-    auto document = ProfileDocument::parse(core::readWholeFile(path).value_or(std::string()));
+    // A file that is there but cannot be read is left alone, not replaced by
+    // one holding this entry only.
+    core::FileContents file = core::readFile(path);
+    if (!file && file.error != core::ReadError::missing) {
+        return false;
+    }
+    auto document = ProfileDocument::parse(std::move(file.bytes));
     if (!document.set(section, key, value)) {
         return true;
     }

@@ -7,8 +7,6 @@ namespace profile {
 
 namespace {
 
-constexpr std::string_view kUtf16Mark = "\xFF\xFE";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineBreak = "\r\n";
 
 }  // namespace
@@ -16,13 +14,21 @@ constexpr std::string_view kLineBreak = "\r\n";
 ProfileDocument ProfileDocument::parse(std::string bytes) {
     ProfileDocument document;
     document.bytes_ = std::move(bytes);
-    std::string_view view(document.bytes_);
-    if (view.starts_with(kUtf16Mark)) {
-        document.encoding_ = Encoding::Utf16Le;
-        document.textBegin_ = kUtf16Mark.size();
-    } else if (view.starts_with(kUtf8Mark)) {
-        document.encoding_ = Encoding::Utf8WithMark;
-        document.textBegin_ = kUtf8Mark.size();
+    const core::ByteOrderMark mark = core::detectByteOrderMark(document.bytes_);
+    switch (mark.encoding) {
+        case core::TextEncoding::utf16le:
+        case core::TextEncoding::utf32le:
+            // The profile functions know no UTF-32: FF FE 00 00 is UTF-16 text
+            // that starts with a zero unit.
+            document.encoding_ = Encoding::Utf16Le;
+            document.textBegin_ = 2;
+            break;
+        case core::TextEncoding::utf8:
+            document.encoding_ = Encoding::Utf8WithMark;
+            document.textBegin_ = mark.length;
+            break;
+        default:
+            break;
     }
     document.splitLines();
     return document;

@@ -170,24 +170,12 @@ bool Runner::screenshot(const Line& line) {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ignored);
     }
-    if (!savePicture(*window, path.string())) {
+    if (!adapter_.saveWindowPicture(driver_, *window, path.string())) {
         return fail(line, "cannot write " + path.string());
     }
     return true;
 }
 
-// Open popups lie over the window and beyond it: the picture takes them in.
-bool Runner::savePicture(ui::Window& window, const std::string& path) const {
-    ui::Rect area = window.windowRect();
-    bool popups = false;
-    for (ui::Window* open : openWindows()) {
-        if (kindOf(*open) == WindowKind::popup) {
-            area = area.united(open->windowRect());
-            popups = true;
-        }
-    }
-    return popups ? driver_.desktop(area).savePng(path) : driver_.saveSurface(window, path);
-}
 
 bool Runner::expectLine(const Line& line, bool present) {
     std::istringstream dumped(fullDump());

@@ -32,7 +32,8 @@ std::optional<std::string> Expectations::expectDialog(const Line& line) {
     if (!answer || (*answer != ui::IDOK && *answer != ui::IDCANCEL)) {
         return "OK or CANCEL expected";
     }
-    auto expected = std::make_shared<Expected>(Expected{Expected::Kind::dialog, line, line.words[0], line.words[1]});
+    auto expected =
+        std::make_shared<Expected>(Expected{Expected::Kind::dialog, line, line.words[0], line.words[1]});
     const int result = *answer;
     ProgramAdapter& adapter = adapter_;
     driver_.answerModal([expected, result, &adapter](ui::Window& dialog) {
@@ -147,7 +148,8 @@ std::optional<std::string> Expectations::checkOne(const Expected& expected) cons
 std::optional<Expectations::Failure> Expectations::check(const Line& current) {
     std::optional<Failure> failure;
     if (!unexpected_.empty()) {
-        failure = Failure{current, "a dialog nobody expected was shown (and cancelled): " + unexpected_.front()};
+        failure =
+            Failure{current, "a dialog nobody expected was shown (and cancelled): " + unexpected_.front()};
         unexpected_.clear();
     }
     for (const auto& expected : pending_) {

@@ -8,7 +8,10 @@
 
 namespace ui {
 class Window;
+namespace headless {
+class Driver;
 }
+}  // namespace ui
 
 namespace scenario {
 
@@ -50,6 +53,9 @@ public:
     virtual std::vector<DumpPart> dumpParts() const { return {}; }
     // One of them; `mainWindow` is null once the window has closed.
     virtual std::string dump(const std::string& part, ui::Window* mainWindow) = 0;
+    // Saves the picture `screenshot` takes of a window; the default is the
+    // window's own surface.
+    virtual bool saveWindowPicture(ui::headless::Driver& driver, ui::Window& window, const std::string& path);
     // The id of the program's tray icon (tray click...), 0 when it has none.
     virtual ui::UINT trayIconId() const { return 0; }
     // The program's own verbs.

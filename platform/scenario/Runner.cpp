@@ -219,14 +219,16 @@ std::string Runner::dumpWindows() {
         if (kind == WindowKind::main) {
             continue;
         }
-        const std::string name = std::string(kindName(static_cast<int>(kind))) + " " + std::to_string(++number);
+        const std::string name =
+            std::string(kindName(static_cast<int>(kind))) + " " + std::to_string(++number);
         const ui::Rect r = window->windowRect();
         auto [title, message] = adapter_.describeDialog(*window);
         text += name + " title=" + quoted(title) + " text=" + quoted(message) +
                 " x=" + std::to_string(r.left) + " y=" + std::to_string(r.top) +
                 " width=" + std::to_string(r.width()) + " height=" + std::to_string(r.height()) + "\n";
         for (const Control& control : adapter_.controls(*window)) {
-            text += name + " control " + std::to_string(control.id) + " visible=" + std::to_string(control.visible) +
+            text += name + " control " + std::to_string(control.id) +
+                    " visible=" + std::to_string(control.visible) +
                     " enabled=" + std::to_string(control.enabled) +
                     (control.words.empty() ? "" : " " + control.words) + "\n";
         }

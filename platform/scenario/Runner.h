@@ -72,7 +72,6 @@ private:
     bool keyEvent(const Line& line);
     bool tray(const Line& line);
     bool screenshot(const Line& line);
-    bool savePicture(ui::Window& window, const std::string& path) const;
     bool dump(const Line& line);
     bool expectLine(const Line& line, bool present);
     bool waitForFile(const Line& line);

@@ -69,9 +69,7 @@ std::optional<Script> parseScript(const std::string& name, const std::string& te
         if (line.words.size() < rule->minWords || line.words.size() > rule->maxWords) {
             error = name + ":" + std::to_string(number) + ": \"" + line.verb + "\" takes " +
                     std::to_string(rule->minWords) +
-                    (rule->maxWords == rule->minWords
-                         ? ""
-                         : " to " + std::to_string(rule->maxWords)) +
+                    (rule->maxWords == rule->minWords ? "" : " to " + std::to_string(rule->maxWords)) +
                     " words";
             return std::nullopt;
         }

@@ -5,7 +5,8 @@
 namespace scenario {
 
 void VerbTable::add(Verb verb) {
-    auto same = std::find_if(verbs_.begin(), verbs_.end(), [&](const Verb& v) { return v.name == verb.name; });
+    auto same =
+        std::find_if(verbs_.begin(), verbs_.end(), [&](const Verb& v) { return v.name == verb.name; });
     if (same != verbs_.end()) {
         *same = std::move(verb);
     } else {

@@ -17,7 +17,8 @@ std::string KeyLine(int button, KeyMapCode code) {
     char text[160];
     std::snprintf(text, sizeof text,
                   "control %u group=2 visible=1 enabled=1 key=\"%s\" code=%02X default=%02X changed=%d",
-                  ids::kFirstKeyButton + static_cast<unsigned>(button), key->label, code, key->defaultCode, code != key->defaultCode);
+                  ids::kFirstKeyButton + static_cast<unsigned>(button), key->label, code, key->defaultCode,
+                  code != key->defaultCode);
     return text;
 }
 
@@ -160,6 +161,24 @@ expect-dialog "Attention!" "The keyboard is disconnection" OK
 detach
 )");
     EXPECT_HELD(run);
+}
+
+// A dialog entered takes the lines until it closes: its controls are found in
+// front of the main window's (its close button carries the RECORD tab's id).
+TEST_F(ConfiguratorScenario, LinesAfterEnterDialogActOnTheAttentionDialog) {
+    Run run = RunScript(R"(
+enter-dialog "Attention!"
+detach
+expect "dialog 1 title=\"Attention!\" text=\"The keyboard is disconnection\""
+expect "dialog 1 control 2011 visible=1 enabled=1"
+screenshot "shots/attention.png"
+click 2004
+expect-not "dialog 1"
+expect "window visible=1 minimized=0 page=KEYMAP"
+screenshot "shots/main.png"
+)");
+    EXPECT_HELD(run);
+    EXPECT_TRUE(folder.exists("shots/attention.png"));
 }
 
 TEST_F(ConfiguratorScenario, ProfileKeyOnTheKeyboardSwitchesTheWindowAndPostsItsStatus) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "keyboard/model/AppSettings.h"
+#include "keyboard/model/ProfileFiles.h"
 #include "platform/core/AtomicFile.h"
 #include "support/TempFolder.h"
 
@@ -70,10 +73,35 @@ TEST_F(AppSettingsTest, CurrentProfileReadsOnlyProfilesThatExist) {
     }
 }
 
-TEST_F(AppSettingsTest, BackslashPathsFromTheOriginalPlatformAreUsable) {
+TEST_F(AppSettingsTest, PathsThatAreNotAbsoluteNameTheFileInTheConfigFolder) {
+    struct Case {
+        const char* stored;
+        std::string used;
+    } cases[] = {
+        {"config\\default0.psf", folder.path() + "/config/default0.psf"},
+        {"C:\\Program Files\\Quelda\\config\\default3.psf", folder.path() + "/config/default3.psf"},
+        {"mine.psf", folder.path() + "/config/mine.psf"},
+        {"/srv/profiles/mine.psf", "/srv/profiles/mine.psf"},
+        {"C:\\config\\", ""},
+    };
     settings.SetDefaults();
-    settings.pairs[1].value = "config\\default0.psf";
-    EXPECT_EQ(settings.ProfileSlotPath(0), "config/default0.psf");
+    for (const Case& c : cases) {
+        settings.pairs[1].value = c.stored;
+        EXPECT_EQ(settings.ProfileSlotPath(0), c.used) << c.stored;
+        EXPECT_EQ(settings.pairs[1].value, c.stored);  // the stored text stays as it is
+    }
+}
+
+TEST_F(AppSettingsTest, ACarriedOverDrivePathMakesNoFolderWhereTheProgramStarted) {
+    settings.SetDefaults();
+    settings.pairs[1].value = "C:\\Quelda\\config\\default0.psf";
+    ProfileRecords profiles(settings);
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    profiles.LoadProfile(0);  // not there: written with defaults
+    std::filesystem::current_path(started);
+    EXPECT_TRUE(folder.exists("config/default0.psf"));
+    EXPECT_FALSE(folder.exists("C:"));
 }
 
 TEST_F(AppSettingsTest, FailedSaveLeavesTheOldFile) {

@@ -88,8 +88,9 @@ TEST_F(SkinnedWindowPictureTest, EmbeddedPicturesDrawTheMainWindowSkin) {
         EXPECT_TRUE(
             Add<CImageButton>(1, place.id, Place(place.rect))->SetImage(static_cast<int>(place.image)));
     }
-    auto* combo = dialog.AddControl(
-        3, std::make_unique<CComboButton>(&dialog, 1037, layout::kGKeyCombos[0].id, Place(layout::kGKeyCombos[0].rect)));
+    auto* combo =
+        dialog.AddControl(3, std::make_unique<CComboButton>(&dialog, 1037, layout::kGKeyCombos[0].id,
+                                                            Place(layout::kGKeyCombos[0].rect)));
     EXPECT_TRUE(combo->SetImage(266));
     auto* check = Add<CCheckButton>(1, layout::kLoopCheck.id, Place(layout::kLoopCheck.rect));
     EXPECT_TRUE(check->SetImage(156));

@@ -2,6 +2,7 @@
 
 #include "ProfileBytes.h"
 #include "platform/core/AtomicFile.h"
+#include "platform/core/FileReader.h"
 #include "platform/profile/PrivateProfile.h"
 #include "support/TempFolder.h"
 
@@ -9,7 +10,10 @@ namespace {
 
 class PrivateProfileWriteTest : public ::testing::Test {
 protected:
-    void TearDown() override { core::failWritesAfterBytes(std::nullopt); }
+    void TearDown() override {
+        core::failWritesAfterBytes(std::nullopt);
+        core::failReadsOfExistingFiles(core::ReadError::none);
+    }
 
     bool write(const char* section, const char* key, const char* value) {
         return profile::writeString(path, section, key, value);
@@ -112,6 +116,18 @@ TEST_F(PrivateProfileWriteTest, FailedWriteKeepsTheOldFile) {
     core::failWritesAfterBytes(std::nullopt);
     EXPECT_EQ(read("S", "k"), "old");
     EXPECT_FALSE(profile::writeString(temp.file("no/such/folder/p.ini"), "S", "k", "v"));
+}
+
+TEST_F(PrivateProfileWriteTest, AFileThatCannotBeReadIsLeftAlone) {
+    ASSERT_TRUE(write("S", "a", "1"));
+    ASSERT_TRUE(write("S", "b", "2"));
+    const std::string before = temp.read("p.ini");
+    for (core::ReadError error : {core::ReadError::cannotOpen, core::ReadError::readFailed}) {
+        core::failReadsOfExistingFiles(error);
+        EXPECT_FALSE(write("S", "c", "3"));
+        core::failReadsOfExistingFiles(core::ReadError::none);
+        EXPECT_EQ(temp.read("p.ini"), before);
+    }
 }
 
 }  // namespace

@@ -62,7 +62,8 @@ protected:
 
 class CounterWindow : public ui::Window {
 public:
-    std::vector<Button> buttons{{kCountButton, ui::rectAt(10, 10, 60, 30)}, {kAskButton, ui::rectAt(80, 10, 60, 30)}};
+    std::vector<Button> buttons{{kCountButton, ui::rectAt(10, 10, 60, 30)},
+                                {kAskButton, ui::rectAt(80, 10, 60, 30)}};
     int counted = 0;
     int answeredYes = 0;
 
@@ -158,7 +159,9 @@ TEST(SecondProgram, LinesAfterEnterDialogActOnTheDialogUntilItCloses) {
     Outcome run = runCounter(
         "enter-dialog \"Ask\"\nclick 2\n"
         "expect \"dialog 1 title=\\\"Ask\\\"\"\nexpect \"dialog 1 control 10 visible=1 enabled=1 kind=box\"\n"
-        "screenshot \"" + folder.file("ask.png") + "\"\n"
+        "screenshot \"" +
+        folder.file("ask.png") +
+        "\"\n"
         "click 10\n"
         "expect \"counts counted=0 yes=1\"\nexpect-not \"dialog 1\"\nquit\n");
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -174,7 +177,8 @@ TEST(SecondProgram, FailuresNameTheLineAndUnknownVerbsDoNotParse) {
     const Case cases[] = {
         {"click 3\n", 1, "counter.txt:1: click: there is no control 3"},
         {"set-count many\n", 1, "counter.txt:1: set-count: a number is needed"},
-        {"enter-dialog \"Other\"\nclick 2\nclick 10\n", 1, "counter.txt:1: enter-dialog: the dialog was \"Ask\""},
+        {"enter-dialog \"Other\"\nclick 2\nclick 10\n", 1,
+         "counter.txt:1: enter-dialog: the dialog was \"Ask\""},
         {"dump frames\n", 1, "dump: all, window or counts expected"},
         {"attach\n", 2, "counter.txt:1: unknown command \"attach\""},
     };

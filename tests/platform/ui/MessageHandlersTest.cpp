@@ -66,7 +66,8 @@ protected:
     HandlerWindow window;
 
     void SetUp() override {
-        ASSERT_TRUE(window.create({.rect = rectAt(100, 100, 200, 150), .visible = true, .doubleClicks = true}));
+        ASSERT_TRUE(
+            window.create({.rect = rectAt(100, 100, 200, 150), .visible = true, .doubleClicks = true}));
     }
 };
 
@@ -84,8 +85,8 @@ TEST_F(MessageHandlersTest, EachMessageReachesItsHandlerWithItsValues) {
     SendMessage(&window, WM_CLOSE);
 
     const std::vector<std::string> expected = {
-        "move 20,30", "down 20,30 flags=1", "up 20,30",   "move 20,30",   "dblclk 20,30", "up 20,30", "rup 5,6",
-        "wheel -240", "keydown 13",         "timer 7",    "command 2046", "close",        "destroy"};
+        "move 20,30", "down 20,30 flags=1", "up 20,30", "move 20,30",   "dblclk 20,30", "up 20,30", "rup 5,6",
+        "wheel -240", "keydown 13",         "timer 7",  "command 2046", "close",        "destroy"};
     std::vector<std::string> seen;
     for (const std::string& call : window.calls) {
         if (call.rfind("hover", 0) != 0) {
