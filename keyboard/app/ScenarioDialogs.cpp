@@ -35,7 +35,8 @@ std::string ShortcutResult(const SelectorResult& record) {
 // reports, then hands it on to the main window, as if that had opened it.
 class DialogResultRecorder : public ui::Window {
 public:
-    DialogResultRecorder(ui::Window& main, std::vector<std::string>& results) : main_(main), results_(results) {}
+    DialogResultRecorder(ui::Window& main, std::vector<std::string>& results)
+        : main_(main), results_(results) {}
 
     bool Open() { return create({.rect = main_.windowRect()}); }
 
@@ -97,8 +98,8 @@ bool ScenarioRunner::OpenDialog(const ScenarioLine& line) {
             }
             current = static_cast<KeyMapCode>(*code);
         }
-        dialog = std::make_unique<CKeyMapSettingDlg>(&owner, kFirstKeyButtonId + static_cast<ui::UINT>(*button),
-                                                     key.label, key.defaultCode, current);
+        dialog = std::make_unique<CKeyMapSettingDlg>(
+            &owner, kFirstKeyButtonId + static_cast<ui::UINT>(*button), key.label, key.defaultCode, current);
     } else if (words[0] == "shortcut" && words.size() == 1) {
         dialog = std::make_unique<CShortcutDlg>(&owner);
     } else {
@@ -123,7 +124,8 @@ void ScenarioRunner::RunDialogLines(ui::Window& shown) {
             break;
         }
         const bool answersNextAction = line.verb.rfind("expect-", 0) == 0 && line.verb != "expect-not";
-        if (!answersNextAction && line.verb != "file-dialog" && line.verb != "menu" && !CheckExpectations(line)) {
+        if (!answersNextAction && line.verb != "file-dialog" && line.verb != "menu" &&
+            !CheckExpectations(line)) {
             break;
         }
     }
@@ -132,4 +134,3 @@ void ScenarioRunner::RunDialogLines(ui::Window& shown) {
     }
     dialog_ = nullptr;
 }
-

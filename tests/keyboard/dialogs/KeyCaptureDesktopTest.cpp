@@ -58,8 +58,8 @@ TEST(KeyCaptureDesktopTest, AKeyTypedIntoTheDialogIsCapturedOnce) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         // Right Ctrl, typed into the dialog once it has the focus.
-        typed = server.run({"xdotool", "search", "--sync", "--name", "key capture", "windowfocus", "--sync",
-                            "key", "105"});
+        typed = server.run(
+            {"xdotool", "search", "--sync", "--name", "key capture", "windowfocus", "--sync", "key", "105"});
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         ui::PostMessage(dialog.shown.load(), 2010, 0, kNotifyClicked);  // OK
     });
