@@ -59,12 +59,13 @@ std::string HexByte(unsigned value) {
 // The dialog's own choices, as they stand.
 std::string DialogLine(CDlgBase& dialog) {
     if (auto* keyMap = dynamic_cast<CKeyMapSettingDlg*>(&dialog)) {
-        return "dialog keymap current=" + HexByte(keyMap->CurrentCode()) + " keyChoice=" +
-               HexByte(keyMap->KeyChoice()) + " mouseChoice=" + HexByte(keyMap->MouseChoice());
+        return "dialog keymap current=" + HexByte(keyMap->CurrentCode()) +
+               " keyChoice=" + HexByte(keyMap->KeyChoice()) +
+               " mouseChoice=" + HexByte(keyMap->MouseChoice());
     }
     if (auto* shortcut = dynamic_cast<CShortcutDlg*>(&dialog)) {
-        return "dialog shortcut text=" + Quoted(shortcut->Result().name) + " usage=" +
-               HexByte(shortcut->Result().p2);
+        return "dialog shortcut text=" + Quoted(shortcut->Result().name) +
+               " usage=" + HexByte(shortcut->Result().p2);
     }
     return {};
 }

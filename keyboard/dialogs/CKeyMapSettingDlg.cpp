@@ -74,16 +74,18 @@ ui::BOOL CKeyMapSettingDlg::OnInitDialog() {
 
 void CKeyMapSettingDlg::CreateControls(const ui::Rect& client) {
     AddConfirmationButtons(*this, client);
-    auto* restore =
-        AddControl(1, std::make_unique<CImageButton>(this, kDefaultButton, PlaceInClient({303, 55, 401, 80}, client)));
+    auto* restore = AddControl(
+        1, std::make_unique<CImageButton>(this, kDefaultButton, PlaceInClient({303, 55, 401, 80}, client)));
     restore->SetImage(kDefaultImage);
-    AddControl(1, std::make_unique<CStaticText>(this, kKeyLabelText, PlaceInClient({168, 60, 294, 83}, client),
-                                                kKeyLabelColour, CStaticText::kLeft, m_keyLabel));
-    m_resultText =
-        AddControl(1, std::make_unique<CStaticText>(this, kOfferedKeyText, PlaceInClient({234, 102, 401, 122}, client),
-                                                    kOfferedKeyColour, CStaticText::kLeft, m_keyLabel));
-    auto* chooser = AddControl(1, std::make_unique<CComboButton>(this, kOpenListMessage, kMouseChooser,
-                                                                 PlaceInClient({233, 138, 402, 164}, client)));
+    AddControl(1,
+               std::make_unique<CStaticText>(this, kKeyLabelText, PlaceInClient({168, 60, 294, 83}, client),
+                                             kKeyLabelColour, CStaticText::kLeft, m_keyLabel));
+    m_resultText = AddControl(
+        1, std::make_unique<CStaticText>(this, kOfferedKeyText, PlaceInClient({234, 102, 401, 122}, client),
+                                         kOfferedKeyColour, CStaticText::kLeft, m_keyLabel));
+    auto* chooser =
+        AddControl(1, std::make_unique<CComboButton>(this, kOpenListMessage, kMouseChooser,
+                                                     PlaceInClient({233, 138, 402, 164}, client)));
     chooser->SetImage(kComboImage);
     for (ui::UINT option : {kKeyOption, kMouseOption}) {
         const ui::Rect rect = option == kKeyOption ? ui::Rect{70, 100, 85, 115} : ui::Rect{70, 145, 85, 160};
@@ -177,7 +179,8 @@ void CKeyMapSettingDlg::OpenMouseList() {
     const ui::Rect rect = chooser->GetRect();
     const ui::Point below = clientToScreen({rect.left, rect.bottom});
     auto* list = new CMultimediaPopup();  // deletes itself when its window goes
-    if (!list->Open(this, ui::rectAt(below.x, below.y, rect.width(), 0), kMouseChosenMessage, kMouseChooser)) {
+    if (!list->Open(this, ui::rectAt(below.x, below.y, rect.width(), 0), kMouseChosenMessage,
+                    kMouseChooser)) {
         delete list;
         chooser->m_open = ui::FALSE;
         return;

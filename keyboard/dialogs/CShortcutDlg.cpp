@@ -19,8 +19,10 @@ struct Box {
     ui::UINT id;
     int left;
 };
-constexpr Box kBoxes[] = {{CShortcutDlg::kSingleKeyBox, 22}, {CShortcutDlg::kCtrlBox, 83},
-                          {CShortcutDlg::kShiftBox, 136},    {CShortcutDlg::kAltBox, 186},
+constexpr Box kBoxes[] = {{CShortcutDlg::kSingleKeyBox, 22},
+                          {CShortcutDlg::kCtrlBox, 83},
+                          {CShortcutDlg::kShiftBox, 136},
+                          {CShortcutDlg::kAltBox, 186},
                           {CShortcutDlg::kWinBox, 232}};
 
 struct Modifier {
@@ -121,7 +123,8 @@ void CShortcutDlg::OnOK() {
         m_result.p1 = TickedModifiers();
         m_result.name = CombinationText(m_result.p1, m_result.name);
         if (!m_result.name.empty()) {
-            ui::SendMessage(dialogOwner(), kResultMessage, kOkButton, reinterpret_cast<ui::LPARAM>(&m_result));
+            ui::SendMessage(dialogOwner(), kResultMessage, kOkButton,
+                            reinterpret_cast<ui::LPARAM>(&m_result));
         }
     }
     EndDialog(ui::IDCANCEL);

@@ -31,8 +31,8 @@ void onOwnWindowKey(const ui::KeyStroke& stroke) {
     if (virtualKey == 0) {
         virtualKey = static_cast<std::uint8_t>(stroke.virtualKey & 0xFF);
     }
-    hook::detail::deliverKey(
-        KeyEvent{virtualKey, stroke.released, stroke.autoRepeat ? Repeat::yes : Repeat::no, nowMilliseconds()});
+    hook::detail::deliverKey(KeyEvent{virtualKey, stroke.released,
+                                      stroke.autoRepeat ? Repeat::yes : Repeat::no, nowMilliseconds()});
 }
 
 bool wantsX11() {

@@ -12,8 +12,9 @@ class Window;
 // While started, delivers every key press and release to its window as
 // message 0x401: wParam's low byte is the virtual-key code of the physical
 // key (left and right modifiers apart, Keypad Enter 0x0E); lParam bit 31 is
-// set for a release and bits 0..30 hold the time in milliseconds. A held key
-// gives one press and one release.
+// set for a release and bits 0..30 hold the time in milliseconds (the X
+// server's time for the keys it reports, the layer's clock for the others).
+// A held key gives one press and one release.
 //
 // Keys come from the whole X11 session (XInput2 raw events, also under
 // XWayland while an X window has the focus), from the program's own windows

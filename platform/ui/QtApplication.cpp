@@ -31,7 +31,8 @@ void ensureQtApplication(bool desktop) {
 }
 
 std::string qtPlatformName() {
-    return QCoreApplication::instance() != nullptr ? fromQString(QGuiApplication::platformName()) : std::string{};
+    return QCoreApplication::instance() != nullptr ? fromQString(QGuiApplication::platformName())
+                                                   : std::string{};
 }
 
 }  // namespace ui::detail

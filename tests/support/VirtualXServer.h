@@ -23,7 +23,8 @@ public:
             return;
         }
         const std::string fd = std::to_string(fds[1]);
-        std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-nolisten", "tcp", "-screen", "0", "640x480x24"};
+        std::vector<std::string> args = {"Xvfb", "-displayfd", fd,  "-nolisten",
+                                         "tcp",  "-screen",    "0", "640x480x24"};
         pid_ = spawn(args, /*quiet=*/true);
         close(fds[1]);
         display_ = readDisplay(fds[0]);

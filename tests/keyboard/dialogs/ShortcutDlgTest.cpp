@@ -35,7 +35,8 @@ protected:
         return *static_cast<CCheckButton*>(dialog.FindControl(id));
     }
     // Ticks the boxes, sends the key events, then presses `end`.
-    void Run(const std::vector<ui::UINT>& ticks, const std::vector<KeyEvent>& keys, ui::UINT end = kOkButton) {
+    void Run(const std::vector<ui::UINT>& ticks, const std::vector<KeyEvent>& keys,
+             ui::UINT end = kOkButton) {
         driver.answerModal([&](ui::Window& window) {
             auto& dialog = static_cast<CShortcutDlg&>(window);
             for (ui::UINT box : ticks) {
@@ -67,15 +68,23 @@ TEST_F(ShortcutDlgTest, OkSendsTheTickedModifiersAndTheLastKey) {
         std::optional<std::tuple<std::string, int, int>> sent;  // text, mask, usage
     } cases[] = {
         {"Ctrl+Alt, 1", ctrlAlt, Tap(0x31), {{"Ctrl+Alt+1", 0x05, 0x1E}}},
-        {"every modifier", {CShortcutDlg::kWinBox, CShortcutDlg::kShiftBox, CShortcutDlg::kCtrlBox,
-                            CShortcutDlg::kAltBox}, Tap(0x70), {{"Ctrl+Shift+Alt+Win+F1", 0x0F, 0x3A}}},
+        {"every modifier",
+         {CShortcutDlg::kWinBox, CShortcutDlg::kShiftBox, CShortcutDlg::kCtrlBox, CShortcutDlg::kAltBox},
+         Tap(0x70),
+         {{"Ctrl+Shift+Alt+Win+F1", 0x0F, 0x3A}}},
         {"modifiers without a key", {CShortcutDlg::kCtrlBox}, {}, {{"Ctrl", 0x01, 0x00}}},
         {"nothing at all", {}, {}, std::nullopt},
-        {"single key ignores the modifiers", {CShortcutDlg::kCtrlBox, CShortcutDlg::kSingleKeyBox}, Tap(0x41),
+        {"single key ignores the modifiers",
+         {CShortcutDlg::kCtrlBox, CShortcutDlg::kSingleKeyBox},
+         Tap(0x41),
          {{"A", 0x00, 0x04}}},
-        {"Shift then A: the last key wins", {}, {{0xA0, false}, {0xA0, true}, {0x41, false}, {0x41, true}},
+        {"Shift then A: the last key wins",
+         {},
+         {{0xA0, false}, {0xA0, true}, {0x41, false}, {0x41, true}},
          {{"A", 0x00, 0x04}}},
-        {"Ctrl held over 1, released last", {}, {{0xA2, false}, {0x31, false}, {0x31, true}, {0xA2, true}},
+        {"Ctrl held over 1, released last",
+         {},
+         {{0xA2, false}, {0x31, false}, {0x31, true}, {0xA2, true}},
          {{"Ctrl_L", 0x00, 0xE0}}},
         {"a key named with a plus", {CShortcutDlg::kShiftBox}, Tap(0x6B), {{"Shift+Keypad +", 0x02, 0x57}}},
         {"a key without usage", {}, Tap(0x0C), {{"Clear", 0x00, 0x00}}},
@@ -116,7 +125,8 @@ TEST_F(ShortcutDlgTest, TheSingleKeyOptionFreezesTheModifierBoxes) {
         EXPECT_FALSE(Box(dialog, CShortcutDlg::kCtrlBox).m_checked);
         hook::injectKey(0x31, false);
         driver.runUntilIdle();
-        EXPECT_EQ(static_cast<CStaticText*>(dialog.FindControl(CShortcutDlg::kKeyNameText))->m_staticText, "1");
+        EXPECT_EQ(static_cast<CStaticText*>(dialog.FindControl(CShortcutDlg::kKeyNameText))->m_staticText,
+                  "1");
         SaveArtefact(dialog, "shortcut_dialog_single_key.png");
 
         ClickControl(dialog, CShortcutDlg::kSingleKeyBox);
@@ -135,7 +145,7 @@ TEST_F(ShortcutDlgTest, TheWindowTakesItsShapeFromItsPicture) {
         auto& dialog = static_cast<CShortcutDlg&>(window);
         EXPECT_EQ(dialog.clientRect(), (ui::Rect{0, 0, 420, 206}));
         const ui::Region& shape = driver.record(dialog).shape;
-        EXPECT_FALSE(shape.contains({0, 0}));      // a cut corner
+        EXPECT_FALSE(shape.contains({0, 0}));  // a cut corner
         EXPECT_FALSE(shape.contains({419, 205}));
         EXPECT_TRUE(shape.contains({210, 100}));
         hook::injectKey(0x31, false);

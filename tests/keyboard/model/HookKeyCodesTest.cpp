@@ -73,8 +73,8 @@ TEST(HookKeyCodesTest, NationalKeysArriveWithTheirOwnUsage) {
     struct Case {
         unsigned evdev;
         std::uint8_t usage;
-    } cases[] = {{89, 0x87}, {93, 0x88}, {124, 0x89}, {92, 0x8A}, {94, 0x8B}, {122, 0x90}, {123, 0x91},
-                 {121, 0x85}};
+    } cases[] = {{89, 0x87}, {93, 0x88},  {124, 0x89}, {92, 0x8A},
+                 {94, 0x8B}, {122, 0x90}, {123, 0x91}, {121, 0x85}};
     for (const Case& c : cases) {
         EXPECT_EQ(VirtualKeyToUsage(hook::virtualKeyOfEvdev(c.evdev)), c.usage) << c.evdev;
     }

@@ -79,10 +79,10 @@ TEST_F(KeyboardHookTest, InjectedKeysReachEveryStartedHookFromAnyThread) {
 TEST_F(KeyboardHookTest, OwnWindowsKeysNameThePhysicalKey) {
     CKeyboardHook hook;
     hook.StartHook(&window);
-    driver.desktopKey(window, {.virtualKey = ui::VK_SHIFT, .xKeycode = 62});       // Shift_R
-    driver.desktopKey(window, {.virtualKey = ui::VK_RETURN, .xKeycode = 104});     // Keypad Enter
-    driver.desktopKey(window, {.virtualKey = 0, .xKeycode = 47});                  // ; (unknown to the window)
-    driver.desktopKey(window, {.virtualKey = ui::VK_CONTROL, .released = true});   // no keycode: Ctrl_L
+    driver.desktopKey(window, {.virtualKey = ui::VK_SHIFT, .xKeycode = 62});      // Shift_R
+    driver.desktopKey(window, {.virtualKey = ui::VK_RETURN, .xKeycode = 104});    // Keypad Enter
+    driver.desktopKey(window, {.virtualKey = 0, .xKeycode = 47});                 // ; (unknown to the window)
+    driver.desktopKey(window, {.virtualKey = ui::VK_CONTROL, .released = true});  // no keycode: Ctrl_L
     EXPECT_EQ(Keys(), (std::vector<Key>{{0xA1, false}, {0x0E, false}, {0xBA, false}, {0xA2, true}}));
     EXPECT_EQ(window.entries(ui::WM_KEYDOWN).size(), 2u);
     EXPECT_EQ(window.entries(ui::WM_KEYDOWN)[0].wParam, ui::VK_SHIFT);

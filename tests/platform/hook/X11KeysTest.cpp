@@ -72,10 +72,10 @@ TEST_F(X11KeysTest, KeysOfAnotherClientArriveAsThePhysicalKeys) {
     };
     // Keypad 7 twice: with Num Lock off and on, the same keypad key.
     const Case cases[] = {
-        {"38", 0x41},  {"10", 0x31},  {"47", 0xBA},  {"49", 0xC0},  {"94", 0xE2},   // A 1 ; ~ K45
+        {"38", 0x41},  {"10", 0x31},  {"47", 0xBA},  {"49", 0xC0},  {"94", 0xE2},  // A 1 ; ~ K45
         {"50", 0xA0},  {"62", 0xA1},  {"37", 0xA2},  {"105", 0xA3},                // Shift_L/R Ctrl_L/R
         {"64", 0xA4},  {"108", 0xA5}, {"133", 0x5B}, {"135", 0x5D},                // Alt_L/R Win_L App
-        {"36", 0x0D},  {"104", 0x0E}, {"79", 0x67},  {"77", 0x90},  {"79", 0x67},   // Enter, Keypad Enter
+        {"36", 0x0D},  {"104", 0x0E}, {"79", 0x67},  {"77", 0x90},  {"79", 0x67},  // Enter, Keypad Enter
         {"77", 0x90},  {"106", 0x6F}, {"91", 0x6E},                                // Keypad / .
         {"107", 0x2C}, {"127", 0x13}, {"78", 0x91},  {"66", 0x14},                 // Print Pause Scroll Caps
         {"118", 0x2D}, {"112", 0x21}, {"117", 0x22}, {"115", 0x23}, {"96", 0x7B},  // Ins PgUp PgDn End F12
