@@ -152,7 +152,7 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
             out << "control " << control->GetId() << " group=" << group << " visible=" << control->IsVisible()
                 << " enabled=" << !control->IsDisabled();
             if (auto* combo = dynamic_cast<CComboButton*>(control.get())) {
-                out << " caption=" << Quoted(combo->m_displayText);
+                out << " caption=" << Quoted(combo->m_displayText) << " open=" << (combo->m_open != 0);
             } else if (auto* key = dynamic_cast<CKeyboardButton*>(control.get())) {
                 char codes[32];
                 std::snprintf(codes, sizeof codes, " code=%02X default=%02X", key->m_secondCode,

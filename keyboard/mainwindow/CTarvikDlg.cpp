@@ -329,7 +329,6 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;
         case kHookKeyMessage:
-        case kKeyMapResultMessage:
             return 0;
         default:
             if (message >= ids::kCloseButton && message <= ids::kLastKeyButton &&

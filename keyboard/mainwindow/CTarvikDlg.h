@@ -45,7 +45,6 @@ public:
 
     static constexpr ui::UINT kHookKeyMessage = CKeyboardHook::kKeyMessage;  // 0x401
     static constexpr ui::UINT kTrayMessage = 0x420;
-    static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
     static constexpr ui::UINT kStatusMessage = 0x42B;
     static constexpr std::uintptr_t kOsdTimer = 1;
     static constexpr unsigned kOsdTickMilliseconds = 1000;
