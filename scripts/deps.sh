@@ -9,7 +9,7 @@ packages=(
     libudev-dev libx11-dev libxi-dev
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei fonts-dejavu-core
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils xdotool
     clang libclang-rt-14-dev
 )
 

@@ -4,10 +4,15 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
+#include "keyboard/dialogs/CKeyMapSettingDlg.h"
+#include "keyboard/dialogs/CShortcutDlg.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
+#include "keyboard/toolkit/CCheckButton.h"
 #include "keyboard/toolkit/CComboButton.h"
 #include "keyboard/toolkit/CKeyboardButton.h"
+#include "keyboard/toolkit/CRadioButton.h"
+#include "keyboard/toolkit/CStaticText.h"
 #include "keyboard/toolkit/CTabControl.h"
 #include "platform/ui/headless/Driver.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
@@ -48,7 +53,49 @@ const char* CursorName(ui::Cursor cursor) {
     }
 }
 
+std::string HexByte(unsigned value) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", value & 0xFF);
+    return digits;
+}
+
+// The dialog's own choices, as they stand.
+std::string DialogLine(CDlgBase& dialog) {
+    if (auto* keyMap = dynamic_cast<CKeyMapSettingDlg*>(&dialog)) {
+        return "dialog keymap current=" + HexByte(keyMap->CurrentCode()) +
+               " keyChoice=" + HexByte(keyMap->KeyChoice()) +
+               " mouseChoice=" + HexByte(keyMap->MouseChoice());
+    }
+    if (auto* shortcut = dynamic_cast<CShortcutDlg*>(&dialog)) {
+        return "dialog shortcut text=" + Quoted(shortcut->Result().name) +
+               " usage=" + HexByte(shortcut->Result().p2);
+    }
+    return "dialog title=" + Quoted(dialog.title());
+}
+
 }  // namespace
+
+std::string DumpDialog(CDlgBase& dialog) {
+    std::ostringstream out;
+    out << DialogLine(dialog) << "\n";
+    for (int group = 1; group <= CDlgBase::kGroups; ++group) {
+        for (const auto& control : dialog.Group(group)) {
+            out << "dialog control " << control->GetId() << " visible=" << control->IsVisible()
+                << " enabled=" << !control->IsDisabled();
+            if (auto* combo = dynamic_cast<CComboButton*>(control.get())) {
+                out << " caption=" << Quoted(combo->m_displayText) << " open=" << (combo->m_open != 0);
+            } else if (auto* text = dynamic_cast<CStaticText*>(control.get())) {
+                out << " text=" << Quoted(text->m_staticText);
+            } else if (auto* check = dynamic_cast<CCheckButton*>(control.get())) {
+                out << " checked=" << (check->m_checked != 0);
+            } else if (auto* radio = dynamic_cast<CRadioButton*>(control.get())) {
+                out << " selected=" << radio->IsSelected();
+            }
+            out << "\n";
+        }
+    }
+    return out.str();
+}
 
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     std::ostringstream out;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class CDlgBase;
 class CTarvikDlg;
 namespace ui::headless {
 class Driver;
@@ -17,3 +18,5 @@ class EmulatedKeyboard;
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver);
 std::string DumpModel(CTarvikDlg& window);
 std::string DumpKeyboard(sim::EmulatedKeyboard& keyboard);
+// A dialog the script opened: its choices and its controls.
+std::string DumpDialog(CDlgBase& dialog);

@@ -140,6 +140,12 @@ void Driver::keyUp(Window& window, int virtualKey) {
     runUntilIdle();
 }
 
+void Driver::desktopKey(Window& window, const DesktopKey& key) {
+    dispatcher().input().key(window, key.released ? WM_KEYUP : WM_KEYDOWN, key.virtualKey,
+                             detail::KeyOrigin{key.xKeycode, key.autoRepeat});
+    runUntilIdle();
+}
+
 void Driver::typeText(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
