@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
+#include "keyboard/app/RecordPageDump.h"
 #include "keyboard/dialogs/CKeyMapSettingDlg.h"
 #include "keyboard/dialogs/CShortcutDlg.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
@@ -121,12 +122,15 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
                 out << " key=" << Quoted(key->m_keyName) << codes << " changed=" << (key->m_modified != 0);
             } else if (auto* tab = dynamic_cast<CTabControl*>(control.get())) {
                 out << " selected=" << tab->IsSelected();
+            } else {
+                out << RecordControlWords(*control);
             }
             out << "\n";
         }
     }
     out << "edit " << ids::kLoopEdit << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    out << "hook started=" << window.KeyboardHook().IsStarted() << "\n";
     out << DumpPopups(driver);
     return out.str();
 }
@@ -170,7 +174,8 @@ std::string DumpModel(CTarvikDlg& window) {
             const MacroKey& macro = set.macros[m];
             out << "macro " << s << " " << m << " name=" << Quoted(macro.name)
                 << " actions=" << macro.actionCount << " loop=" << macro.loopEnable << "/"
-                << static_cast<int>(macro.loopCount) << "\n";
+                << static_cast<int>(macro.loopCount) << " pairs=" << static_cast<int>(macro.pairCount)
+                << " steps=" << Quoted(MacroSteps(macro)) << "\n";
         }
     }
     const KeyboardLink& link = window.Link();
