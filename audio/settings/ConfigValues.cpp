@@ -119,7 +119,7 @@ int StrictInteger(std::string_view text) {
     throw EConvertError(text);
 }
 
-std::vector<std::string> SplitListItems(std::string_view value) {
+std::vector<std::string> SplitAllListItems(std::string_view value) {
     std::vector<std::string> items;
     if (value.empty()) {
         return items;
@@ -141,14 +141,22 @@ std::vector<std::string> SplitListItems(std::string_view value) {
         } else if (c == '"' && item.empty()) {
             quoted = true;
         } else if (c == ',') {
-            items.emplace_back(core::cutToCharacters(item, kListItemCharacters));
+            items.push_back(std::move(item));
             item.clear();
-            if (items.size() == kListItemLimit) {
-                break;
-            }
         } else {
             item += c;
         }
+    }
+    return items;
+}
+
+std::vector<std::string> SplitListItems(std::string_view value) {
+    std::vector<std::string> items = SplitAllListItems(value);
+    if (items.size() > kListItemLimit) {
+        items.resize(kListItemLimit);
+    }
+    for (std::string& item : items) {
+        item = std::string(core::cutToCharacters(item, kListItemCharacters));
     }
     return items;
 }

@@ -25,5 +25,9 @@ int StrictInteger(std::string_view text);
 // items of at most 127 characters: further items are ignored, longer ones cut.
 std::vector<std::string> SplitListItems(std::string_view value);
 
+// The same items without the limits, for values whose callers check count
+// and length themselves.
+std::vector<std::string> SplitAllListItems(std::string_view value);
+
 // One strict integer per item, pin 0 first; pins without an item keep 0.
 std::array<int, kListItemLimit> IntegerList(std::string_view value);

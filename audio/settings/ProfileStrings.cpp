@@ -14,6 +14,11 @@ int WriteIniString(const std::string& path, const std::string& section, const st
     return 0;
 }
 
+int WriteIniStrings(const std::string& path, const std::vector<profile::Entry>& entries) {
+    profile::writeStrings(path, entries);
+    return 0;
+}
+
 int ReadConfigString(const std::string& path, const std::string& section, const std::string& key,
                      std::string& destination) {
     std::string value = profile::readString(path, section, key, "", kConfigStringCharacters + 1);

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
+
+#include "platform/profile/PrivateProfile.h"
 
 // The panel's helpers over the private-profile functions. A missing file,
 // section or key reads as ""; each caller supplies its own default.
@@ -17,6 +20,10 @@ int ReadIniString(const std::string& path, const std::string& section, const std
 // write goes unnoticed, as the callers expect.
 int WriteIniString(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value);
+
+// Always 0; every entry is stored as WriteIniString would, and the file is
+// replaced once, so a crash never leaves it with only some of them new.
+int WriteIniStrings(const std::string& path, const std::vector<profile::Entry>& entries);
 
 // 0 and `destination` replaced when a non-empty value (at most 2047
 // characters) was found; 1 and `destination` untouched otherwise.

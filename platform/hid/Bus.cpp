@@ -32,4 +32,8 @@ std::unique_ptr<Device> open(const std::string& path) {
     return bus().open(path);
 }
 
+std::vector<std::string> hardwareIds() {
+    return bus().hardwareIds();
+}
+
 }  // namespace hid

@@ -21,6 +21,9 @@ public:
     virtual std::vector<DeviceInterface> enumerate() = 0;
     // nullptr when the path names no present interface or it cannot be opened.
     virtual std::unique_ptr<Device> open(const std::string& path) = 0;
+    // The first hardware id of every present USB device and interface, as the
+    // other platform writes them ("USB\VID_0C76&PID_161F&REV_0100&MI_00").
+    virtual std::vector<std::string> hardwareIds() = 0;
 
     // Arrival and removal notifications; the id given back removes the listener.
     virtual int addListener(DeviceChangeListener listener) = 0;
@@ -34,5 +37,6 @@ void installBus(Bus* bus);  // nullptr restores hidraw
 
 std::vector<DeviceInterface> enumerate();
 std::unique_ptr<Device> open(const std::string& path);
+std::vector<std::string> hardwareIds();
 
 }  // namespace hid

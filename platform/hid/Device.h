@@ -23,6 +23,10 @@ public:
     virtual int getFeature(std::span<std::uint8_t> report) = 0;
     // Sends an output report.
     virtual bool write(std::span<const std::uint8_t> report) = 0;
+    // Asks the device for its current input report whose id is in report[0]
+    // (a GET_REPORT request, not the interrupt stream `read` waits on); the
+    // byte count received (id byte included), or -1.
+    virtual int getInput(std::span<std::uint8_t> report) = 0;
     // Waits for the next input report of this interface; its byte count, or -1
     // when the device went away or the handle was closed (from any thread).
     virtual int read(std::span<std::uint8_t> buffer) = 0;

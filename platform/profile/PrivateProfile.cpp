@@ -21,6 +21,11 @@ bool breaksLines(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+bool breaksFile(std::string_view section, std::string_view key, std::string_view value) {
+    return trimBlanks(key).empty() || key.find('=') != std::string_view::npos || breaksLines(section) ||
+           breaksLines(key) || breaksLines(value);
+}
+
 }  // namespace
 
 std::string readString(const std::string& path, std::string_view section, std::string_view key,
@@ -41,8 +46,7 @@ std::string readString(const std::string& path, std::string_view section, std::s
 
 bool writeString(const std::string& path, std::string_view section, std::string_view key,
                  std::string_view value) {
-    if (trimBlanks(key).empty() || key.find('=') != std::string_view::npos || breaksLines(section) ||
-        breaksLines(key) || breaksLines(value)) {
+    if (breaksFile(section, key, value)) {
         return false;
     }
     // A file that is there but cannot be read is left alone, not replaced by
@@ -56,6 +60,20 @@ bool writeString(const std::string& path, std::string_view section, std::string_
         return true;
     }
     return core::replaceFileAtomically(path, document.bytes());
+}
+
+bool writeStrings(const std::string& path, const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        if (breaksFile(entry.section, entry.key, entry.value)) {
+            return false;
+        }
+    }
+    auto document = ProfileDocument::parse(core::readWholeFile(path).value_or(std::string()));
+    bool changed = false;
+    for (const Entry& entry : entries) {
+        changed = document.set(entry.section, entry.key, entry.value) || changed;
+    }
+    return !changed || core::replaceFileAtomically(path, document.bytes());
 }
 
 }  // namespace profile

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace profile {
 
@@ -20,5 +21,17 @@ std::string readString(const std::string& path, std::string_view section, std::s
 // break anywhere, "=" in the key).
 bool writeString(const std::string& path, std::string_view section, std::string_view key,
                  std::string_view value);
+
+struct Entry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Stores every entry as writeString does, in order, and replaces the file once,
+// so a file of many keys is never left with only some of them new. False, with
+// the file untouched, when any entry would break the file's lines or the file
+// could not be written.
+bool writeStrings(const std::string& path, const std::vector<Entry>& entries);
 
 }  // namespace profile

@@ -106,6 +106,15 @@ bool open(const std::string& target) {
     return spawnDetached({currentOpener(), target});
 }
 
+bool startProgram(const std::string& program, const std::vector<std::string>& parameters) {
+    if (!isProgram(program)) {
+        return false;
+    }
+    std::vector<std::string> commandLine{program};
+    commandLine.insert(commandLine.end(), parameters.begin(), parameters.end());
+    return spawnDetached(commandLine);
+}
+
 void setOpener(const std::string& program) {
     std::lock_guard lock(openerMutex);
     opener = program.empty() ? "xdg-open" : program;

@@ -11,6 +11,10 @@ namespace shell {
 // False when the target does not exist or nothing could be started.
 bool open(const std::string& target);
 
+// Starts the program at `program` detached from us, with `parameters` as its
+// arguments. False when it is not an executable file or could not be started.
+bool startProgram(const std::string& program, const std::vector<std::string>& parameters);
+
 // The program that opens documents and web addresses; tests point it at a
 // script of their own. An empty name restores "xdg-open".
 void setOpener(const std::string& program);

@@ -19,6 +19,7 @@ public:
 
     std::vector<DeviceInterface> enumerate() override;
     std::unique_ptr<Device> open(const std::string& path) override;
+    std::vector<std::string> hardwareIds() override;
     int addListener(DeviceChangeListener listener) override;
     void removeListener(int id) override;
 

@@ -97,6 +97,20 @@ bool HidrawDevice::write(std::span<const std::uint8_t> report) {
     return ::write(fd_, report.data(), report.size()) == static_cast<ssize_t>(report.size());
 }
 
+// HIDIOCGINPUT came with Linux 5.11; older headers lack it and older kernels
+// refuse the call, which reads as a failed request.
+#ifndef HIDIOCGINPUT
+#define HIDIOCGINPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0A, len)
+#endif
+
+int HidrawDevice::getInput(std::span<std::uint8_t> report) {
+    if (closed_ || report.size() < 2) {
+        return -1;
+    }
+    int received = ::ioctl(fd_, HIDIOCGINPUT(report.size()), report.data());
+    return received < 0 ? -1 : received;
+}
+
 bool HidrawDevice::belongsHere(std::uint8_t reportId) const {
     return !numbered_ ||
            std::find(inputReportIds_.begin(), inputReportIds_.end(), reportId) != inputReportIds_.end();

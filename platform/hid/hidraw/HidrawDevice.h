@@ -22,6 +22,7 @@ public:
     bool setFeature(std::span<const std::uint8_t> report) override;
     int getFeature(std::span<std::uint8_t> report) override;
     bool write(std::span<const std::uint8_t> report) override;
+    int getInput(std::span<std::uint8_t> report) override;
     int read(std::span<std::uint8_t> buffer) override;
     void close() override;
 

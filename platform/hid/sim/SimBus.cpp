@@ -73,6 +73,9 @@ public:
     bool write(std::span<const std::uint8_t> report) override {
         return state_->alive() && !report.empty() && device_->onWrite(collection_, report);
     }
+    int getInput(std::span<std::uint8_t> report) override {
+        return state_->alive() && report.size() >= 2 ? device_->onGetInput(collection_, report) : -1;
+    }
     int read(std::span<std::uint8_t> buffer) override { return state_->pop(buffer); }
     void close() override { state_->end(false); }
 
@@ -158,6 +161,15 @@ std::vector<DeviceInterface> SimBus::enumerate() {
         interfaces.insert(interfaces.end(), plugged->interfaces.begin(), plugged->interfaces.end());
     }
     return interfaces;
+}
+
+std::vector<std::string> SimBus::hardwareIds() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> ids;
+    for (const auto& plugged : plugged_) {
+        ids.push_back(plugged->device->hardwareId());
+    }
+    return ids;
 }
 
 std::unique_ptr<Device> SimBus::open(const std::string& path) {

@@ -28,6 +28,8 @@ public:
 
     std::vector<DeviceInterface> enumerate() override;
     std::unique_ptr<Device> open(const std::string& path) override;
+    // One id per plugged device, in plug order.
+    std::vector<std::string> hardwareIds() override;
     int addListener(DeviceChangeListener listener) override;
     void removeListener(int id) override;
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <mutex>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace hid {
@@ -22,12 +23,17 @@ public:
     std::uint16_t productId() const { return productId_; }
     int interfaceNumber() const { return interfaceNumber_; }
     const std::vector<std::uint8_t>& reportDescriptor() const { return reportDescriptor_; }
+    // The device's first hardware id among the present devices; by default
+    // "USB\VID_vvvv&PID_pppp&REV_0100&MI_nn" from its ids and interface number.
+    const std::string& hardwareId() const { return hardwareId_; }
+    void setHardwareId(std::string id) { hardwareId_ = std::move(id); }
 
     // Called from whichever thread uses an open handle. Reports have their id
     // in byte 0. The default device refuses everything.
     virtual bool onSetFeature(std::size_t collection, std::span<const std::uint8_t> report);
     virtual int onGetFeature(std::size_t collection, std::span<std::uint8_t> report);
     virtual bool onWrite(std::size_t collection, std::span<const std::uint8_t> report);
+    virtual int onGetInput(std::size_t collection, std::span<std::uint8_t> report);
 
     using InputSink = std::function<void(std::size_t collection, std::vector<std::uint8_t> report)>;
     void connectInput(InputSink sink);  // done by the bus on plug; an empty sink on unplug
@@ -42,6 +48,7 @@ private:
     std::uint16_t productId_;
     std::vector<std::uint8_t> reportDescriptor_;
     int interfaceNumber_;
+    std::string hardwareId_;
     std::mutex sinkMutex_;
     InputSink sink_;
 };

@@ -130,4 +130,19 @@ TEST_F(PrivateProfileWriteTest, AFileThatCannotBeReadIsLeftAlone) {
     }
 }
 
+TEST_F(PrivateProfileWriteTest, ManyEntriesGoInOneReplacement) {
+    temp.write("p.ini", "; mine\r\n[EQ]\r\nEQEN=0\r\n");
+    ASSERT_TRUE(
+        profile::writeStrings(path, {{"EQ", "S1", "0x400,1"}, {"eq", "EQEN", "1"}, {"LED", "LEDON", "1"}}));
+    EXPECT_EQ(temp.read("p.ini"), "; mine\r\n[EQ]\r\nEQEN=1\r\nS1=0x400,1\r\n[LED]\r\nLEDON=1\r\n");
+
+    // One bad entry or a failed write: nothing of the batch lands.
+    const std::string before = temp.read("p.ini");
+    EXPECT_FALSE(profile::writeStrings(path, {{"EQ", "EQEN", "0"}, {"EQ", "S2", "a\nb"}}));
+    core::failWritesAfterBytes(10);
+    EXPECT_FALSE(profile::writeStrings(path, {{"EQ", "EQEN", "0"}, {"EQ", "S2", "0x400"}}));
+    core::failWritesAfterBytes(std::nullopt);
+    EXPECT_EQ(temp.read("p.ini"), before);
+}
+
 }  // namespace

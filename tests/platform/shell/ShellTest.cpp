@@ -42,6 +42,15 @@ TEST_F(ShellTest, ProgramsAreStartedThemselves) {
     EXPECT_FALSE(folder.exists("opened.txt"));
 }
 
+TEST_F(ShellTest, ProgramsTakeTheirParametersAsGiven) {
+    writeScript("args.sh", "printf '%s|' \"$@\" > '" + folder.file("args.txt") + "'\n");
+    EXPECT_TRUE(shell::startProgram(folder.file("args.sh"), {"-servicestart", "two words", ""}));
+    EXPECT_EQ(waitFor("args.txt"), "-servicestart|two words||");
+    folder.write("plain.txt", "not a program");
+    EXPECT_FALSE(shell::startProgram(folder.file("plain.txt"), {}));
+    EXPECT_FALSE(shell::startProgram(folder.file("absent"), {}));
+}
+
 TEST_F(ShellTest, DocumentsAndWebAddressesGoToTheOpener) {
     folder.write("notes.txt", "text");
     EXPECT_TRUE(shell::open(folder.file("notes.txt")));
@@ -65,7 +74,8 @@ TEST_F(ShellTest, MissingTargetsAndMissingOpenerFail) {
 // starts must not inherit that, or a browser could not be ended with SIGTERM.
 TEST_F(ShellTest, StartedProgramsBlockNoSignals) {
     // bash keeps the mask it was given (dash would clear it and hide the fault).
-    folder.write("mask.sh", "#!/bin/bash\ngrep SigBlk /proc/self/status > '" + folder.file("mask.txt") + "'\n");
+    folder.write("mask.sh",
+                 "#!/bin/bash\ngrep SigBlk /proc/self/status > '" + folder.file("mask.txt") + "'\n");
     ::chmod(folder.file("mask.sh").c_str(), 0755);
     sigset_t blocked, previous;
     sigemptyset(&blocked);
