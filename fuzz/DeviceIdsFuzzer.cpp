@@ -4,13 +4,14 @@
 // from whatever they hold) stays within the texts.
 #include <algorithm>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "audio/device/CDeviceIdMgr.h"
 #include "audio/device/DeviceDiscovery.h"
+#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
-    folder.write("AudioConfig.cfg", data, size);
+    static TempFolder folder;
+    folder.write("AudioConfig.cfg", AsText(data, size));
     CDeviceIdMgr list;
     int result = list.LoadFromConfig(folder.path());
     FUZZ_CHECK(result >= 0 && result <= 4);

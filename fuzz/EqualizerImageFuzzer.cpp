@@ -3,7 +3,7 @@
 // bytes (the mode bits of byte 15 and bytes 8 to 13 aside, which are not read).
 #include <vector>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "audio/device/EqualizerImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "audio/device/ChipExchange.h"
 #include "audio/device/ChipRegisters.h"
 #include "audio/device/DeviceDiscovery.h"

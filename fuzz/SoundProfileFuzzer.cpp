@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
 #include "audio/settings/EConvertError.h"
 #include "audio/settings/SoundProfileKeys.h"
 #include "audio/settings/SoundProfileReader.h"
 #include "audio/settings/SoundProfileWriter.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -61,9 +62,9 @@ void CheckSameAfterReading(AudioState& first, AudioState& second) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
+    static TempFolder folder;
     const std::string path = folder.file("profile.ini");
-    folder.write("profile.ini", data, size);
+    folder.write("profile.ini", AsText(data, size));
     // Let the first byte choose whether 3D and virtual 7.1 exclude each other.
     int mutuallyExclusive = size > 0 && (data[0] & 1) ? 1 : 0;
 
