@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "FuzzInput.h"
+#include "support/TempFolder.h"
 #include "audio/device/CDeviceIdMgr.h"
 #include "audio/device/DeviceDiscovery.h"
-#include "support/TempFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TempFolder folder;

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "FuzzInput.h"
+#include "support/TempFolder.h"
 #include "audio/settings/EConvertError.h"
 #include "audio/settings/SoundProfileKeys.h"
 #include "audio/settings/SoundProfileReader.h"
 #include "audio/settings/SoundProfileWriter.h"
-#include "support/TempFolder.h"
 
 namespace {
 

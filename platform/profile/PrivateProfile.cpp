@@ -1,5 +1,7 @@
 #include "platform/profile/PrivateProfile.h"
 
+#include <optional>
+
 #include "platform/core/AtomicFile.h"
 #include "platform/core/FileReader.h"
 #include "platform/core/Unicode.h"
@@ -26,6 +28,17 @@ bool breaksFile(std::string_view section, std::string_view key, std::string_view
            breaksLines(key) || breaksLines(value);
 }
 
+// The file as it is, or an empty one when there is none; nullopt for a file
+// that is there but cannot be read: a write leaves it alone rather than
+// replacing it by one that holds the new entries only.
+std::optional<ProfileDocument> documentToChange(const std::string& path) {
+    core::FileContents file = core::readFile(path);
+    if (!file && file.error != core::ReadError::missing) {
+        return std::nullopt;
+    }
+    return ProfileDocument::parse(std::move(file.bytes));
+}
+
 }  // namespace
 
 std::string readString(const std::string& path, std::string_view section, std::string_view key,
@@ -49,17 +62,14 @@ bool writeString(const std::string& path, std::string_view section, std::string_
     if (breaksFile(section, key, value)) {
         return false;
     }
-    // A file that is there but cannot be read is left alone, not replaced by
-    // one holding this entry only.
-    core::FileContents file = core::readFile(path);
-    if (!file && file.error != core::ReadError::missing) {
+    auto document = documentToChange(path);
+    if (!document) {
         return false;
     }
-    auto document = ProfileDocument::parse(std::move(file.bytes));
-    if (!document.set(section, key, value)) {
+    if (!document->set(section, key, value)) {
         return true;
     }
-    return core::replaceFileAtomically(path, document.bytes());
+    return core::replaceFileAtomically(path, document->bytes());
 }
 
 bool writeStrings(const std::string& path, const std::vector<Entry>& entries) {
@@ -68,12 +78,15 @@ bool writeStrings(const std::string& path, const std::vector<Entry>& entries) {
             return false;
         }
     }
-    auto document = ProfileDocument::parse(core::readWholeFile(path).value_or(std::string()));
+    auto document = documentToChange(path);
+    if (!document) {
+        return false;
+    }
     bool changed = false;
     for (const Entry& entry : entries) {
-        changed = document.set(entry.section, entry.key, entry.value) || changed;
+        changed = document->set(entry.section, entry.key, entry.value) || changed;
     }
-    return !changed || core::replaceFileAtomically(path, document.bytes());
+    return !changed || core::replaceFileAtomically(path, document->bytes());
 }
 
 }  // namespace profile

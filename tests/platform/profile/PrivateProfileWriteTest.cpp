@@ -145,4 +145,17 @@ TEST_F(PrivateProfileWriteTest, ManyEntriesGoInOneReplacement) {
     EXPECT_EQ(temp.read("p.ini"), before);
 }
 
+TEST_F(PrivateProfileWriteTest, AFileThatCannotBeReadIsLeftAlone) {
+    ASSERT_TRUE(write("S", "a", "1"));
+    ASSERT_TRUE(write("S", "b", "2"));
+    const std::string before = temp.read("p.ini");
+    for (core::ReadError error : {core::ReadError::cannotOpen, core::ReadError::readFailed}) {
+        core::failReadsOfExistingFiles(error);
+        EXPECT_FALSE(write("S", "c", "3"));
+        EXPECT_FALSE(profile::writeStrings(path, {{"S", "c", "3"}, {"T", "d", "4"}}));
+        core::failReadsOfExistingFiles(core::ReadError::none);
+        EXPECT_EQ(temp.read("p.ini"), before);
+    }
+}
+
 }  // namespace
