@@ -118,18 +118,6 @@ TEST_F(PrivateProfileWriteTest, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(profile::writeString(temp.file("no/such/folder/p.ini"), "S", "k", "v"));
 }
 
-TEST_F(PrivateProfileWriteTest, AFileThatCannotBeReadIsLeftAlone) {
-    ASSERT_TRUE(write("S", "a", "1"));
-    ASSERT_TRUE(write("S", "b", "2"));
-    const std::string before = temp.read("p.ini");
-    for (core::ReadError error : {core::ReadError::cannotOpen, core::ReadError::readFailed}) {
-        core::failReadsOfExistingFiles(error);
-        EXPECT_FALSE(write("S", "c", "3"));
-        core::failReadsOfExistingFiles(core::ReadError::none);
-        EXPECT_EQ(temp.read("p.ini"), before);
-    }
-}
-
 TEST_F(PrivateProfileWriteTest, ManyEntriesGoInOneReplacement) {
     temp.write("p.ini", "; mine\r\n[EQ]\r\nEQEN=0\r\n");
     ASSERT_TRUE(
