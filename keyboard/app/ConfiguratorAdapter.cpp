@@ -1,7 +1,10 @@
 #include "keyboard/app/ConfiguratorAdapter.h"
 
 #include <chrono>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
@@ -18,6 +21,20 @@
 namespace {
 
 constexpr auto kEventWait = std::chrono::milliseconds(3000);
+
+// "040001020485": the pairs (04,00) (01,02) (04,85).
+std::optional<std::vector<std::pair<std::uint8_t, std::uint8_t>>> MacroPairs(const std::string& hex) {
+    if (hex.empty() || hex.size() % 4 != 0 ||
+        hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> pairs;
+    for (std::size_t i = 0; i < hex.size(); i += 4) {
+        pairs.emplace_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)),
+                           static_cast<std::uint8_t>(std::stoul(hex.substr(i + 2, 2), nullptr, 16)));
+    }
+    return pairs;
+}
 
 }  // namespace
 
@@ -150,6 +167,7 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
                    return problem.empty() ? true : runner.fail(line, problem);
                }});
     verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
+    verbs.add({"keyboard-macro", 2, 2, Phase::window, false, false, event});
 }
 
 bool ConfiguratorAdapter::waitUntilListening(scenario::Runner& runner) {
@@ -178,6 +196,13 @@ bool ConfiguratorAdapter::keyboardEvent(scenario::Runner& runner, const scenario
             return runner.fail(line, "profile 1..3 expected");
         }
         emulated_.Keyboard().pressProfileKey(static_cast<std::uint8_t>(*profile - 1));
+    } else if (line.verb == "keyboard-macro") {
+        auto gKey = scenario::parseNumber(line.words[0]);
+        auto pairs = MacroPairs(line.words[1]);
+        if (!gKey || *gKey < 1 || *gKey > 6 || !pairs) {
+            return runner.fail(line, "a G key 1..6 and the pairs' bytes in hex expected");
+        }
+        emulated_.Keyboard().recordMacro(static_cast<std::uint8_t>(*gKey), *pairs);
     } else {
         auto code = scenario::parseNumber(line.words[0]);
         auto value = scenario::parseNumber(line.words[1]);

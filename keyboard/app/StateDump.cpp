@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
+#include "keyboard/app/RecordPageDump.h"
 #include "keyboard/dialogs/CKeyMapSettingDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/dialogs/CShortcutDlg.h"
@@ -162,12 +163,15 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
                 out << " selected=" << tab->IsSelected();
             } else if (auto* preview = dynamic_cast<CLightPreview*>(control.get())) {
                 out << PreviewWords(*preview);
+            } else {
+                out << RecordControlWords(*control);
             }
             out << "\n";
         }
     }
     out << "edit " << ids::kLoopEdit << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    out << "hook started=" << window.KeyboardHook().IsStarted() << "\n";
     out << DumpPopups(driver);
     return out.str();
 }
@@ -211,7 +215,8 @@ std::string DumpModel(CTarvikDlg& window) {
             const MacroKey& macro = set.macros[m];
             out << "macro " << s << " " << m << " name=" << Quoted(macro.name)
                 << " actions=" << macro.actionCount << " loop=" << macro.loopEnable << "/"
-                << static_cast<int>(macro.loopCount) << "\n";
+                << static_cast<int>(macro.loopCount) << " pairs=" << static_cast<int>(macro.pairCount)
+                << " steps=" << Quoted(MacroSteps(macro)) << "\n";
         }
     }
     const KeyboardLink& link = window.Link();

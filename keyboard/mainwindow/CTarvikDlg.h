@@ -118,6 +118,7 @@ public:
 protected:
     void OnDestroy() override;
     void OnLButtonDown(ui::UINT flags, ui::Point point) override;
+    void OnMouseWheel(ui::UINT flags, int delta, ui::Point screen) override;
     bool OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) override;
     void OnTimer(std::uintptr_t id) override;
 
