@@ -1,6 +1,7 @@
 #include "platform/ui/detail/Dispatcher.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "platform/core/Clock.h"
 #include "platform/ui/PaintDC.h"
@@ -9,7 +10,8 @@
 namespace ui::detail {
 
 namespace {
-Dispatcher* currentDispatcher = nullptr;
+// Read by other threads posting messages.
+std::atomic<Dispatcher*> currentDispatcher{nullptr};
 
 std::chrono::nanoseconds now() {
     return core::systemClock().now();
@@ -37,8 +39,9 @@ Dispatcher::~Dispatcher() {
             }
         }
         queue_.clear();
+        liveHandles_.clear();
+        currentDispatcher = nullptr;
     }
-    currentDispatcher = nullptr;
 }
 
 Dispatcher* Dispatcher::current() {
@@ -83,9 +86,11 @@ bool Dispatcher::post(WindowHandle target, UINT message, WPARAM wParam, LPARAM l
             return false;
         }
         queue_.push_back({target, message, wParam, lParam, nullptr});
+        // Woken under the lock: the window thread may end the session the
+        // moment the message is in, and the destructor takes this lock first.
+        queueChanged_.notify_all();
+        backend_->wake();
     }
-    queueChanged_.notify_all();
-    backend_->wake();
     return true;
 }
 
@@ -99,9 +104,9 @@ LRESULT Dispatcher::sendFromOtherThread(WindowHandle target, UINT message, WPARA
         }
         // Sent messages go ahead of posted ones.
         queue_.push_front({target, message, wParam, lParam, reply});
+        queueChanged_.notify_all();
+        backend_->wake();
     }
-    queueChanged_.notify_all();
-    backend_->wake();
     return result.get();
 }
 
