@@ -12,6 +12,9 @@
 #include "keyboard/dialogs/CFirmwareResetDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
+#include "keyboard/toolkit/CCheckButton.h"
+#include "keyboard/toolkit/CComboButton.h"
+#include "keyboard/toolkit/CRadioButton.h"
 #include "keyboard/toolkit/CStaticText.h"
 #include "platform/scenario/Runner.h"
 #include "platform/scenario/Values.h"
@@ -36,6 +39,27 @@ std::optional<std::vector<std::pair<std::uint8_t, std::uint8_t>>> MacroPairs(con
     return pairs;
 }
 
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// What a control shows beyond its place: its text, caption, tick or choice.
+std::string ControlWords(const CControlBase& control) {
+    if (auto* text = dynamic_cast<const CStaticText*>(&control)) {
+        return " text=" + Quoted(text->m_staticText);
+    }
+    if (auto* combo = dynamic_cast<const CComboButton*>(&control)) {
+        return " caption=" + Quoted(combo->m_displayText) + " open=" + std::to_string(combo->m_open != 0);
+    }
+    if (auto* check = dynamic_cast<const CCheckButton*>(&control)) {
+        return " checked=" + std::to_string(check->m_checked != 0);
+    }
+    if (auto* radio = dynamic_cast<const CRadioButton*>(&control)) {
+        return " selected=" + std::to_string(radio->IsSelected());
+    }
+    return {};
+}
+
 }  // namespace
 
 ConfiguratorAdapter::ConfiguratorAdapter(EmulatedKeyboardBus& emulated, ui::headless::Driver& driver)
@@ -54,10 +78,7 @@ std::vector<scenario::Control> ConfiguratorAdapter::controls(ui::Window& window)
     }
     for (int group = 1; group <= CDlgBase::kGroups; ++group) {
         for (const auto& control : skinned->Group(group)) {
-            std::string words = "group=" + std::to_string(group);
-            if (auto* text = dynamic_cast<CStaticText*>(control.get())) {
-                words += " text=\"" + text->m_staticText + "\"";
-            }
+            const std::string words = "group=" + std::to_string(group) + ControlWords(*control);
             result.push_back({control->GetId(), control->GetRect(), control->IsVisible() != 0,
                               !control->IsDisabled(), words});
         }
@@ -87,12 +108,15 @@ std::string ConfiguratorAdapter::dumpMainWindow(ui::Window&) {
 }
 
 std::vector<scenario::DumpPart> ConfiguratorAdapter::dumpParts() const {
-    return {{"model", true}, {"keyboard", false}};
+    return {{"model", true}, {"dialogs", true}, {"keyboard", false}};
 }
 
 std::string ConfiguratorAdapter::dump(const std::string& part, ui::Window* mainWindow) {
     if (part == "model") {
         return mainWindow && window_ ? DumpModel(*window_) : std::string{};
+    }
+    if (part == "dialogs") {
+        return mainWindow ? DumpDialogChoices(driver_) : std::string{};
     }
     return DumpKeyboard(emulated_.Keyboard());
 }

@@ -109,31 +109,21 @@ std::string DialogLine(CDlgBase& dialog) {
         return "dialog shortcut text=" + Quoted(shortcut->Result().name) +
                " usage=" + HexByte(shortcut->Result().p2);
     }
-    return "dialog title=" + Quoted(dialog.title());
+    return {};
 }
 
 }  // namespace
 
-std::string DumpDialog(CDlgBase& dialog) {
-    std::ostringstream out;
-    out << DialogLine(dialog) << "\n";
-    for (int group = 1; group <= CDlgBase::kGroups; ++group) {
-        for (const auto& control : dialog.Group(group)) {
-            out << "dialog control " << control->GetId() << " visible=" << control->IsVisible()
-                << " enabled=" << !control->IsDisabled();
-            if (auto* combo = dynamic_cast<CComboButton*>(control.get())) {
-                out << " caption=" << Quoted(combo->m_displayText) << " open=" << (combo->m_open != 0);
-            } else if (auto* text = dynamic_cast<CStaticText*>(control.get())) {
-                out << " text=" << Quoted(text->m_staticText);
-            } else if (auto* check = dynamic_cast<CCheckButton*>(control.get())) {
-                out << " checked=" << (check->m_checked != 0);
-            } else if (auto* radio = dynamic_cast<CRadioButton*>(control.get())) {
-                out << " selected=" << radio->IsSelected();
-            }
-            out << "\n";
+std::string DumpDialogChoices(const ui::headless::Driver& driver) {
+    std::string text;
+    for (ui::Window* window : driver.visibleWindows()) {
+        auto* dialog = dynamic_cast<CDlgBase*>(window);
+        const std::string line = dialog ? DialogLine(*dialog) : std::string{};
+        if (!line.empty()) {
+            text += line + "\n";
         }
     }
-    return out.str();
+    return text;
 }
 
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {

@@ -18,5 +18,5 @@ class EmulatedKeyboard;
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver);
 std::string DumpModel(CTarvikDlg& window);
 std::string DumpKeyboard(sim::EmulatedKeyboard& keyboard);
-// A dialog the script opened: its choices and its controls.
-std::string DumpDialog(CDlgBase& dialog);
+// What each open key-map or shortcut dialog would report now, a line each.
+std::string DumpDialogChoices(const ui::headless::Driver& driver);

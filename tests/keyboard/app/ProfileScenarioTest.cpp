@@ -75,8 +75,9 @@ protected:
 };
 
 // Lighting edits of two profiles go out in profile order, each lighting report
-// 15 ms after the one before, then the profile report makes the shown profile
-// the keyboard's; switching tabs sends and writes nothing.
+// 15 ms after the one before, then the key map changed on PROFILE 1, then the
+// profile report makes the shown profile the keyboard's, after the key map's
+// longer pause; switching tabs sends and writes nothing.
 TEST_F(ProfileScenario, ApplySendsThePendingLightingInProfileOrderThenTheShownProfile) {
     WriteFiles();
     const std::string before = ProfileFile(0) + ProfileFile(1) + SettingsFile();
@@ -94,6 +95,13 @@ expect "settings CurrentProfile=\"0\""
 click 2091
 popup click "50%"
 expect "pending 11000 00000"
+click 2003
+enter-dialog
+click 2201
+key F2
+click 2010
+expect "control 2201 group=2 visible=1 enabled=1 key=\"F1\" code=3B default=C0 changed=1"
+expect "pending 11000 10000"
 dump keyboard "before.txt"
 click 2047
 dump keyboard "after.txt"
@@ -103,12 +111,16 @@ expect "keyboard current=0"
     EXPECT_HELD(run);
 
     const auto sent = NewReports(folder.read("before.txt"), folder.read("after.txt"));
-    ASSERT_EQ(sent.size(), 3u);
+    ASSERT_EQ(sent.size(), 4u);
     EXPECT_EQ(sent[0].bytes, Lighting(0, "21144444"));  // 50% << 4 | RGB Full
     EXPECT_EQ(sent[1].bytes, Lighting(1, "4E144444"));  // 100% << 4 | Neon (14)
-    EXPECT_EQ(sent[2].bytes, "set 050300");
+    // The key map of index 0: its key codes from byte 8, F2 (3B) on F1's index 17.
+    ASSERT_EQ(sent[2].bytes.rfind("set 06B800", 0), 0u) << sent[2].bytes;
+    EXPECT_EQ(sent[2].bytes.substr(4 + (8 + 17) * 2, 2), "3B");
+    EXPECT_EQ(sent[3].bytes, "set 050300");
     EXPECT_EQ(sent[1].ms - sent[0].ms, 15);
     EXPECT_EQ(sent[2].ms - sent[1].ms, 15);
+    EXPECT_EQ(sent[3].ms - sent[2].ms, 350);
 
     EXPECT_NE(ProfileFile(0) + ProfileFile(1) + SettingsFile(), before);
     EXPECT_NE(ProfileFile(1).find("LightMode=14\r\n"), std::string::npos);
