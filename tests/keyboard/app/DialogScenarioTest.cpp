@@ -8,7 +8,8 @@ namespace {
 class DialogScenario : public ScenarioFixture {};
 
 // The A key (button 59): its dialog offers A; a right Ctrl pressed anywhere
-// is captured as its physical key; then a mouse function from the chooser.
+// is captured as its physical key; then, with the mouse option, a mouse
+// function from the chooser.
 TEST_F(DialogScenario, KeyMapDialogCapturesAKeyOrTakesAMouseFunction) {
     Run run = RunScript(R"(
 enter-dialog
@@ -24,6 +25,8 @@ expect "control 2259 group=2 visible=1 enabled=1 key=\"A\" code=E4 default=04 ch
 enter-dialog
 click 2259
 expect "dialog keymap current=E4"
+click 2014
+expect "control 2014 visible=1 enabled=1 group=1 selected=1"
 click 2012
 expect "control 2012 visible=1 enabled=1 group=1 caption="
 expect "open=1"
