@@ -9,7 +9,7 @@ packages=(
     libudev-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei fonts-dejavu-core
-    xvfb xauth x11-utils xcompmgr dbus-daemon dbus-bin
+    xvfb xauth x11-utils xdotool xcompmgr dbus-daemon dbus-bin
     desktop-file-utils
     clang libclang-rt-14-dev
 )

@@ -1,13 +1,20 @@
 #include "keyboard/app/ConfiguratorAdapter.h"
 
 #include <chrono>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "keyboard/app/PopupTargets.h"
 #include "keyboard/app/StateDump.h"
 #include "keyboard/dialogs/CAttentionDlg.h"
+#include "keyboard/dialogs/CFirmwareResetDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
+#include "keyboard/toolkit/CCheckButton.h"
+#include "keyboard/toolkit/CComboButton.h"
+#include "keyboard/toolkit/CRadioButton.h"
 #include "keyboard/toolkit/CStaticText.h"
 #include "platform/scenario/Runner.h"
 #include "platform/scenario/Values.h"
@@ -17,6 +24,41 @@
 namespace {
 
 constexpr auto kEventWait = std::chrono::milliseconds(3000);
+
+// "040001020485": the pairs (04,00) (01,02) (04,85).
+std::optional<std::vector<std::pair<std::uint8_t, std::uint8_t>>> MacroPairs(const std::string& hex) {
+    if (hex.empty() || hex.size() % 4 != 0 ||
+        hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> pairs;
+    for (std::size_t i = 0; i < hex.size(); i += 4) {
+        pairs.emplace_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)),
+                           static_cast<std::uint8_t>(std::stoul(hex.substr(i + 2, 2), nullptr, 16)));
+    }
+    return pairs;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// What a control shows beyond its place: its text, caption, tick or choice.
+std::string ControlWords(const CControlBase& control) {
+    if (auto* text = dynamic_cast<const CStaticText*>(&control)) {
+        return " text=" + Quoted(text->m_staticText);
+    }
+    if (auto* combo = dynamic_cast<const CComboButton*>(&control)) {
+        return " caption=" + Quoted(combo->m_displayText) + " open=" + std::to_string(combo->m_open != 0);
+    }
+    if (auto* check = dynamic_cast<const CCheckButton*>(&control)) {
+        return " checked=" + std::to_string(check->m_checked != 0);
+    }
+    if (auto* radio = dynamic_cast<const CRadioButton*>(&control)) {
+        return " selected=" + std::to_string(radio->IsSelected());
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -36,10 +78,7 @@ std::vector<scenario::Control> ConfiguratorAdapter::controls(ui::Window& window)
     }
     for (int group = 1; group <= CDlgBase::kGroups; ++group) {
         for (const auto& control : skinned->Group(group)) {
-            std::string words = "group=" + std::to_string(group);
-            if (auto* text = dynamic_cast<CStaticText*>(control.get())) {
-                words += " text=\"" + text->m_staticText + "\"";
-            }
+            const std::string words = "group=" + std::to_string(group) + ControlWords(*control);
             result.push_back({control->GetId(), control->GetRect(), control->IsVisible() != 0,
                               !control->IsDisabled(), words});
         }
@@ -48,8 +87,12 @@ std::vector<scenario::Control> ConfiguratorAdapter::controls(ui::Window& window)
 }
 
 // The title and text a dialog shows: those of the attention dialog's two
-// texts when it has them, else the window's title alone.
+// texts when it has them; for the reset confirmation, which shows only its
+// picture, its class and the picture's id; else the window's title alone.
 std::pair<std::string, std::string> ConfiguratorAdapter::describeDialog(ui::Window& dialog) {
+    if (auto* reset = dynamic_cast<CFirmwareResetDlg*>(&dialog)) {
+        return {"CFirmwareResetDlg", std::to_string(reset->m_backgroundId)};
+    }
     if (auto* skinned = dynamic_cast<CDlgBase*>(&dialog)) {
         auto* title = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kTitleText));
         auto* text = dynamic_cast<CStaticText*>(skinned->FindControl(CAttentionDlg::kMessageText));
@@ -65,12 +108,15 @@ std::string ConfiguratorAdapter::dumpMainWindow(ui::Window&) {
 }
 
 std::vector<scenario::DumpPart> ConfiguratorAdapter::dumpParts() const {
-    return {{"model", true}, {"keyboard", false}};
+    return {{"model", true}, {"dialogs", true}, {"keyboard", false}};
 }
 
 std::string ConfiguratorAdapter::dump(const std::string& part, ui::Window* mainWindow) {
     if (part == "model") {
         return mainWindow && window_ ? DumpModel(*window_) : std::string{};
+    }
+    if (part == "dialogs") {
+        return mainWindow ? DumpDialogChoices(driver_) : std::string{};
     }
     return DumpKeyboard(emulated_.Keyboard());
 }
@@ -145,6 +191,7 @@ void ConfiguratorAdapter::addVerbs(scenario::VerbTable& verbs) {
                    return problem.empty() ? true : runner.fail(line, problem);
                }});
     verbs.add({"profile-key", 1, 1, Phase::window, false, false, event});
+    verbs.add({"keyboard-macro", 2, 2, Phase::window, false, false, event});
 }
 
 bool ConfiguratorAdapter::waitUntilListening(scenario::Runner& runner) {
@@ -173,6 +220,13 @@ bool ConfiguratorAdapter::keyboardEvent(scenario::Runner& runner, const scenario
             return runner.fail(line, "profile 1..3 expected");
         }
         emulated_.Keyboard().pressProfileKey(static_cast<std::uint8_t>(*profile - 1));
+    } else if (line.verb == "keyboard-macro") {
+        auto gKey = scenario::parseNumber(line.words[0]);
+        auto pairs = MacroPairs(line.words[1]);
+        if (!gKey || *gKey < 1 || *gKey > 6 || !pairs) {
+            return runner.fail(line, "a G key 1..6 and the pairs' bytes in hex expected");
+        }
+        emulated_.Keyboard().recordMacro(static_cast<std::uint8_t>(*gKey), *pairs);
     } else {
         auto code = scenario::parseNumber(line.words[0]);
         auto value = scenario::parseNumber(line.words[1]);

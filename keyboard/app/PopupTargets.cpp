@@ -67,11 +67,17 @@ std::string ActOnPopupItem(ui::headless::Driver& driver, const std::string& acti
     if (popups.empty()) {
         return "no popup is open";
     }
-    CSelectorPopup& popup = *popups.back();
-    const SelectorItem* item = FindItem(popup, text);
-    if (!item) {
-        return std::string(popup.ClassName()) + " has no item " + Quoted(text);
+    // From the top down: a menu's item is reached with its list open beside it.
+    CSelectorPopup* found = nullptr;
+    const SelectorItem* item = nullptr;
+    for (auto popup = popups.rbegin(); popup != popups.rend() && !item; ++popup) {
+        found = *popup;
+        item = FindItem(**popup, text);
     }
+    if (!item) {
+        return "no open popup has an item " + Quoted(text);
+    }
+    CSelectorPopup& popup = *found;
     const ui::Point centre{item->rect.left + item->rect.width() / 2,
                            item->rect.top + item->rect.height() / 2};
     // A press or a click comes from a pointer that got there first.

@@ -20,7 +20,8 @@ std::vector<CSelectorPopup*> OpenPopups(const ui::headless::Driver& driver);
 //   popup CComboPopup item="Multimedia" value=2 hot=1 separator=0 submenu=1
 std::string DumpPopups(const ui::headless::Driver& driver);
 
-// Points at the first item with this text in the topmost popup: "hover",
+// Points at the first item with this text in the open popups, the topmost
+// first (a menu is reached beneath the list it opened): "hover",
 // "press", "release" or "click" it. Empty when done, else what went wrong.
 std::string ActOnPopupItem(ui::headless::Driver& driver, const std::string& action, const std::string& text);
 

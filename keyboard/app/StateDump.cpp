@@ -4,11 +4,18 @@
 #include <sstream>
 
 #include "keyboard/app/PopupTargets.h"
+#include "keyboard/app/RecordPageDump.h"
+#include "keyboard/dialogs/CKeyMapSettingDlg.h"
 #include "keyboard/dialogs/COSDDialog.h"
+#include "keyboard/dialogs/CShortcutDlg.h"
+#include "keyboard/mainwindow/CLightPreview.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
+#include "keyboard/toolkit/CCheckButton.h"
 #include "keyboard/toolkit/CComboButton.h"
 #include "keyboard/toolkit/CKeyboardButton.h"
+#include "keyboard/toolkit/CRadioButton.h"
+#include "keyboard/toolkit/CStaticText.h"
 #include "keyboard/toolkit/CTabControl.h"
 #include "platform/ui/headless/Driver.h"
 #include "sim/keyboard/EmulatedKeyboard.h"
@@ -16,6 +23,22 @@
 namespace {
 
 constexpr const char* kPageNames[] = {"KEYMAP", "RECORD", "MACRO", "LIGHT"};
+
+// The preview's mode and, per area, the colour at its start and its end (RRGGBB).
+std::string PreviewWords(const CLightPreview& preview) {
+    std::string words = " mode=" + std::to_string(preview.Mode()) + " areas=";
+    for (int area = 0; area < CLightPreview::kAreas; ++area) {
+        for (double along : {0.0, 1.0}) {
+            const ui::COLORREF colour = preview.ColourAt(area, along);
+            char text[8];
+            std::snprintf(text, sizeof text, "%02X%02X%02X", ui::GetRValue(colour), ui::GetGValue(colour),
+                          ui::GetBValue(colour));
+            words += text;
+            words += along == 0.0 ? "-" : area + 1 < CLightPreview::kAreas ? "," : "";
+        }
+    }
+    return words;
+}
 
 std::string Hex(const std::uint8_t* bytes, std::size_t count) {
     std::string text;
@@ -63,13 +86,45 @@ std::string OsdLine(CTarvikDlg& window, const ui::headless::Driver& driver) {
     const ui::headless::WindowRecord& record = driver.record(*osd);
     std::ostringstream out;
     out << "osd text=" << Quoted(osd->Text()) << " countdown=" << window.OsdCountdown()
-        << " visible=" << record.visible << " rect=" << RectText(record.screenRect) << " alpha=" << record.alpha
-        << " topmost=" << record.topmost << " tool=" << record.toolWindow << " activates=" << record.activates
-        << " active=" << osd->isActive() << "\n";
+        << " visible=" << record.visible << " rect=" << RectText(record.screenRect)
+        << " alpha=" << record.alpha << " topmost=" << record.topmost << " tool=" << record.toolWindow
+        << " activates=" << record.activates << " active=" << osd->isActive() << "\n";
     return out.str();
 }
 
+std::string HexByte(unsigned value) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", value & 0xFF);
+    return digits;
+}
+
+// The dialog's own choices, as they stand.
+std::string DialogLine(CDlgBase& dialog) {
+    if (auto* keyMap = dynamic_cast<CKeyMapSettingDlg*>(&dialog)) {
+        return "dialog keymap current=" + HexByte(keyMap->CurrentCode()) +
+               " keyChoice=" + HexByte(keyMap->KeyChoice()) +
+               " mouseChoice=" + HexByte(keyMap->MouseChoice());
+    }
+    if (auto* shortcut = dynamic_cast<CShortcutDlg*>(&dialog)) {
+        return "dialog shortcut text=" + Quoted(shortcut->Result().name) +
+               " usage=" + HexByte(shortcut->Result().p2);
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string DumpDialogChoices(const ui::headless::Driver& driver) {
+    std::string text;
+    for (ui::Window* window : driver.visibleWindows()) {
+        auto* dialog = dynamic_cast<CDlgBase*>(window);
+        const std::string line = dialog ? DialogLine(*dialog) : std::string{};
+        if (!line.empty()) {
+            text += line + "\n";
+        }
+    }
+    return text;
+}
 
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
     std::ostringstream out;
@@ -88,7 +143,7 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
             out << "control " << control->GetId() << " group=" << group << " visible=" << control->IsVisible()
                 << " enabled=" << !control->IsDisabled();
             if (auto* combo = dynamic_cast<CComboButton*>(control.get())) {
-                out << " caption=" << Quoted(combo->m_displayText);
+                out << " caption=" << Quoted(combo->m_displayText) << " open=" << (combo->m_open != 0);
             } else if (auto* key = dynamic_cast<CKeyboardButton*>(control.get())) {
                 char codes[32];
                 std::snprintf(codes, sizeof codes, " code=%02X default=%02X", key->m_secondCode,
@@ -96,12 +151,17 @@ std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver) {
                 out << " key=" << Quoted(key->m_keyName) << codes << " changed=" << (key->m_modified != 0);
             } else if (auto* tab = dynamic_cast<CTabControl*>(control.get())) {
                 out << " selected=" << tab->IsSelected();
+            } else if (auto* preview = dynamic_cast<CLightPreview*>(control.get())) {
+                out << PreviewWords(*preview);
+            } else {
+                out << RecordControlWords(*control);
             }
             out << "\n";
         }
     }
     out << "edit " << ids::kLoopEdit << " visible=" << window.LoopEdit().isVisible()
         << " text=" << Quoted(window.LoopEdit().text()) << "\n";
+    out << "hook started=" << window.KeyboardHook().IsStarted() << "\n";
     out << DumpPopups(driver);
     return out.str();
 }
@@ -145,7 +205,8 @@ std::string DumpModel(CTarvikDlg& window) {
             const MacroKey& macro = set.macros[m];
             out << "macro " << s << " " << m << " name=" << Quoted(macro.name)
                 << " actions=" << macro.actionCount << " loop=" << macro.loopEnable << "/"
-                << static_cast<int>(macro.loopCount) << "\n";
+                << static_cast<int>(macro.loopCount) << " pairs=" << static_cast<int>(macro.pairCount)
+                << " steps=" << Quoted(MacroSteps(macro)) << "\n";
         }
     }
     const KeyboardLink& link = window.Link();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class CDlgBase;
 class CTarvikDlg;
 namespace ui::headless {
 class Driver;
@@ -17,3 +18,5 @@ class EmulatedKeyboard;
 std::string DumpWindow(CTarvikDlg& window, const ui::headless::Driver& driver);
 std::string DumpModel(CTarvikDlg& window);
 std::string DumpKeyboard(sim::EmulatedKeyboard& keyboard);
+// What each open key-map or shortcut dialog would report now, a line each.
+std::string DumpDialogChoices(const ui::headless::Driver& driver);

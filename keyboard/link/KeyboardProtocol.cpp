@@ -200,8 +200,7 @@ void KeyboardProtocol::InitialSync() {
         }
     }
     if (anyRead) {
-        model_.SaveMacroLibrary();
-        model_.SetMacrosModified(false);
+        model_.SaveMacroLibrary();  // keeps the mark when the file cannot be written
     }
     owner_.Refresh();
 }

@@ -38,8 +38,11 @@ public:
     virtual bool FindMacro(const std::string& name, Macro& macro) const = 0;
     // Replaces the macro of that name, adding it at the end when missing.
     virtual void StoreMacro(const std::string& name, const Macro& macro) = 0;
+    // The one "library modified" mark of the program: the library must be
+    // written on the next Apply.
     virtual void SetMacrosModified(bool modified) = 0;
     virtual bool MacrosModified() const = 0;
+    // Writes the library file; clears the mark when it was written, sets it when not.
     virtual bool SaveMacroLibrary() = 0;
 
     virtual std::uint8_t VirtualKeyToUsage(std::uint8_t virtualKey) const = 0;

@@ -94,8 +94,11 @@ void ModelBinding::StoreMacro(const std::string& name, const Macro& macro) {
     }
 }
 
+// A library that could not be written stays marked, so the next Apply writes it.
 bool ModelBinding::SaveMacroLibrary() {
-    return ::SaveMacroLibrary(library_, settings_.ProgramFolder());
+    const bool written = ::SaveMacroLibrary(library_, settings_.ProgramFolder());
+    macrosModified_ = !written;
+    return written;
 }
 
 std::uint8_t ModelBinding::VirtualKeyToUsage(std::uint8_t virtualKey) const {

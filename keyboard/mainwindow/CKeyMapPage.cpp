@@ -1,5 +1,6 @@
 #include "keyboard/mainwindow/CKeyMapPage.h"
 
+#include "keyboard/dialogs/CKeyMapSettingDlg.h"
 #include "keyboard/mainwindow/CTarvikDlg.h"
 #include "keyboard/model/KeyButtons.h"
 #include "keyboard/resources/KeyboardLayout.h"
@@ -44,7 +45,49 @@ void CKeyMapPage::OnPageShown(bool current) {
     }
 }
 
-// Assigning keys is not built yet: their messages end here.
-bool CKeyMapPage::OnControlMessage(ui::UINT id, ui::LPARAM) {
-    return id >= ids::kFirstKeyButton && id <= ids::kLastKeyButton;
+bool CKeyMapPage::OnControlMessage(ui::UINT id, ui::LPARAM code) {
+    if (id < ids::kFirstKeyButton || id > ids::kLastKeyButton) {
+        return false;
+    }
+    if (code == kNotifyClicked) {
+        OpenKeyMapDialog(id);
+    }
+    return true;
+}
+
+bool CKeyMapPage::OnWindowMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+    if (message != kKeyCodeResult) {
+        return false;
+    }
+    AssignCode(static_cast<ui::UINT>(wParam), static_cast<KeyMapCode>(lParam & 0xFF));
+    return true;
+}
+
+CKeyboardButton* CKeyMapPage::KeyButtonOf(ui::UINT id) const {
+    if (id < ids::kFirstKeyButton || id > ids::kLastKeyButton) {
+        return nullptr;
+    }
+    return dynamic_cast<CKeyboardButton*>(m_window.FindControl(id));
+}
+
+void CKeyMapPage::OpenKeyMapDialog(ui::UINT id) {
+    if (const CKeyboardButton* button = KeyButtonOf(id)) {
+        CKeyMapSettingDlg dialog(&m_window, id, button->m_keyName, button->m_firstCode, button->m_secondCode);
+        dialog.DoModal();  // its code arrives as 0x42A before DoModal returns
+    }
+}
+
+// Keys with a second function get their key-own code back; the button shows
+// whether the key now differs from its default.
+void CKeyMapPage::AssignCode(ui::UINT id, KeyMapCode code) {
+    CKeyboardButton* button = KeyButtonOf(id);
+    if (!button) {
+        return;  // not a key of the picture
+    }
+    const int n = static_cast<int>(id - ids::kFirstKeyButton);
+    KeyMap& keyMap = m_window.Data().profiles.Record(g_currentProfile).keyMap;
+    AssignButtonCode(keyMap, n, code);
+    button->SetKey(button->m_keyName, button->m_firstCode, ButtonCode(keyMap, n));
+    m_window.invalidate(button->GetRect());
+    m_window.Pending().Mark(PendingWrites::kKeyMap, g_currentProfile);
 }

@@ -30,6 +30,9 @@ public:
     // A control's notification (message = control id, code in lParam); true
     // when the control is the part's.
     virtual bool OnControlMessage(ui::UINT id, ui::LPARAM code) = 0;
+    // A message of the part's popups and dialogs (their reports, the popups'
+    // close notifications); true when the part took it.
+    virtual bool OnWindowMessage(ui::UINT /*message*/, ui::WPARAM, ui::LPARAM) { return false; }
 
 protected:
     CTarvikDlg& m_window;

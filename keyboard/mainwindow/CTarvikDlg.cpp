@@ -250,9 +250,17 @@ void CTarvikDlg::OnLButtonDown(ui::UINT flags, ui::Point point) {
     CDlgBase::OnLButtonDown(flags, point);
 }
 
+void CTarvikDlg::OnMouseWheel(ui::UINT, int delta, ui::Point screen) {
+    m_record->OnMouseWheel(delta, screenToClient(screen));
+}
+
 bool CTarvikDlg::OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) {
     if (ui::loWord(wParam) == kShowWindowCommand && ui::hiWord(wParam) == 0) {
         BringToFront();
+        return true;
+    }
+    if (ui::loWord(wParam) == ids::kLoopEdit && ui::hiWord(wParam) == ui::EN_CHANGE) {
+        m_record->OnLoopEditChanged();
         return true;
     }
     return CDlgBase::OnCommand(wParam, lParam);
@@ -329,12 +337,21 @@ ui::LRESULT CTarvikDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPAR
             OnTrayIcon(static_cast<ui::UINT>(wParam), static_cast<ui::UINT>(lParam));
             return 0;
         case kHookKeyMessage:
-        case kKeyMapResultMessage:
+            m_record->OnHookKey(wParam, lParam);
+            return 0;
+        case ids::kMacroNameScroll:
+        case ids::kActionScroll:
+            m_record->OnScrollMessage(message, wParam, lParam);
             return 0;
         default:
             if (message >= ids::kCloseButton && message <= ids::kLastKeyButton &&
                 OnControlMessage(message, lParam)) {
                 return 0;
+            }
+            for (CMainWindowPart* part : Parts()) {
+                if (part->OnWindowMessage(message, wParam, lParam)) {
+                    return 0;
+                }
             }
             break;
     }

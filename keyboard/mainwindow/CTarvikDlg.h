@@ -45,7 +45,6 @@ public:
 
     static constexpr ui::UINT kHookKeyMessage = CKeyboardHook::kKeyMessage;  // 0x401
     static constexpr ui::UINT kTrayMessage = 0x420;
-    static constexpr ui::UINT kKeyMapResultMessage = 0x42A;
     static constexpr ui::UINT kStatusMessage = 0x42B;
     static constexpr std::uintptr_t kOsdTimer = 1;
     static constexpr unsigned kOsdTickMilliseconds = 1000;
@@ -97,9 +96,13 @@ public:
     CKeyboardHook& KeyboardHook() { return m_keyboardHook; }
     ui::EditControl& LoopEdit();
     const ui::Font& DialogFont() const { return m_dialogFont; }
-    bool LibraryModified() const { return m_libraryModified; }
-    // The library could not be written: the next Apply writes it.
-    void MarkLibraryModified() { m_libraryModified = true; }
+    // The program's one "library modified" mark, shared with the keyboard link.
+    bool LibraryModified() const { return m_data.model.MacrosModified(); }
+    // The library changed and is not written yet: the next Apply writes it.
+    void MarkLibraryModified() { m_data.model.SetMacrosModified(true); }
+    // Writes the library file; it stays marked for the next Apply when it cannot be written.
+    bool SaveLibrary() { return m_data.model.SaveMacroLibrary(); }
+    KeyboardProtocol& Protocol() { return m_protocol; }
     // The last status code the keyboard reported (0: none yet).
     std::uint32_t LastStatus() const { return m_lastStatus; }
     // The on-screen display while it is up (else null), and the ticks it has left.
@@ -115,6 +118,7 @@ public:
 protected:
     void OnDestroy() override;
     void OnLButtonDown(ui::UINT flags, ui::Point point) override;
+    void OnMouseWheel(ui::UINT flags, int delta, ui::Point screen) override;
     bool OnCommand(ui::WPARAM wParam, ui::LPARAM lParam) override;
     void OnTimer(std::uintptr_t id) override;
 
@@ -145,7 +149,6 @@ private:
     std::unique_ptr<CProfileBar> m_profileBar;
     std::unique_ptr<ui::MemoryDC> m_pagePictures[kPageCount];
     bool m_trayIconAdded = false;
-    bool m_libraryModified = false;
     std::uint32_t m_lastStatus = 0;
     std::unique_ptr<COSDDialog> m_osdWindow;
     std::uint32_t m_osdCountdown = 0;

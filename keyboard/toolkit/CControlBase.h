@@ -57,6 +57,7 @@ public:
     void SetDisabled(ui::BOOL disabled) { m_disabled = disabled; }
     ui::BOOL TracksMouse() const { return m_tracksMouse; }
     ui::Window* GetParent() const { return m_parent; }
+    const ui::Font& GetFont() const { return m_font; }
     bool Contains(int x, int y) const { return m_rect.contains({x, y}); }
 
 protected:

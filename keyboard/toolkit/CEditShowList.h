@@ -36,6 +36,7 @@ public:
     int Selection() const { return m_selection; }
     void SetSelection(int index) { m_selection = index; }
     int FirstVisibleRow() const { return m_firstRow; }
+    void SetFirstVisibleRow(int row) { m_firstRow = row; }
     int VisibleRows() const { return m_visibleRows; }
     ui::EditControl* Edit() const { return m_edit.get(); }
 

@@ -126,9 +126,11 @@ ui::BOOL CVScrollBar::OnLButtonUp(ui::UINT, int x, int y) {
     if (m_disabled) {
         return ui::FALSE;
     }
+    // The drag ends wherever the button comes up: a drag left running would
+    // scroll on the next move over the bar with no button held.
+    m_dragging = false;
     if (Contains(x, y)) {
         m_state = 1;
-        m_dragging = false;
         Notify(kNotifyClicked);
     } else {
         m_state = 0;

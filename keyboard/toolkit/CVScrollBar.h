@@ -30,6 +30,8 @@ public:
     const ui::Rect& TrackRect() const { return m_track; }
     const ui::Rect& DragRect() const { return m_dragRect; }
     int Position() const { return m_position; }
+    int Page() const { return m_page; }
+    int Total() const { return m_total; }
     bool IsDragging() const { return m_dragging; }
 
 private:

@@ -1,42 +1,67 @@
 #include "platform/hook/CKeyboardHook.h"
 
-#include <algorithm>
+#include <memory>
 #include <mutex>
-#include <vector>
 
 #include "platform/core/Clock.h"
+#include "platform/hook/KeyCodeTable.h"
+#include "platform/hook/KeyDelivery.h"
+#include "platform/hook/x11/X11KeySource.h"
 #include "platform/ui/KeyObserver.h"
-#include "platform/ui/Messaging.h"
+#include "platform/ui/Session.h"
 #include "platform/ui/Window.h"
 
 namespace {
 
-// The started hooks; injected keys may come from any thread.
-std::mutex hooksMutex;
-std::vector<const CKeyboardHook*> startedHooks;
+using hook::detail::KeyEvent;
+using hook::detail::Repeat;
 
-void deliver(std::uint8_t virtualKey, bool released) {
-    std::vector<ui::WindowHandle> windows;
-    {
-        std::lock_guard lock(hooksMutex);
-        for (const CKeyboardHook* hook : startedHooks)
-            windows.push_back(hook->Target());
+// The sources run while at least one hook is started. Window thread.
+std::mutex sourcesMutex;
+hook::SystemKeys systemKeys = hook::SystemKeys::automatic;
+std::unique_ptr<hook::X11KeySource> x11Source;
+
+std::uint32_t nowMilliseconds() {
+    return core::systemClock().tickCount();
+}
+
+// A key of the program's own windows; the desktop's keycode names the physical key.
+void onOwnWindowKey(const ui::KeyStroke& stroke) {
+    std::uint8_t virtualKey = hook::virtualKeyOfXKeycode(stroke.nativeKeycode);
+    if (virtualKey == 0) {
+        virtualKey = static_cast<std::uint8_t>(stroke.virtualKey & 0xFF);
     }
-    const ui::LPARAM lParam = hook::keyLParam(released, core::systemClock().tickCount());
-    for (ui::WindowHandle window : windows) {
-        ui::PostMessage(window, CKeyboardHook::kKeyMessage, virtualKey, lParam);
+    hook::detail::deliverKey(KeyEvent{virtualKey, stroke.released,
+                                      stroke.autoRepeat ? Repeat::yes : Repeat::no, nowMilliseconds()});
+}
+
+bool wantsX11() {
+    switch (systemKeys) {
+        case hook::SystemKeys::x11:
+            return true;
+        case hook::SystemKeys::off:
+            return false;
+        default:
+            return ui::Session::running() && ui::Session::backend() == ui::Backend::qt;
     }
 }
 
-// Keys of the program's own windows reach the hooks while any is started.
-void followOwnWindows() {
-    if (startedHooks.empty()) {
-        ui::setKeyObserver({});
-    } else {
-        ui::setKeyObserver([](int virtualKey, bool released) {
-            deliver(static_cast<std::uint8_t>(virtualKey & 0xFF), released);
+void startSources() {
+    if (wantsX11()) {
+        x11Source = hook::X11KeySource::open([](std::uint8_t virtualKey, bool released, std::uint32_t time) {
+            hook::detail::deliverKey(KeyEvent{virtualKey, released, Repeat::unknown, time});
         });
     }
+    // On an X11 desktop the server already reports the keys of our own windows.
+    const bool serverSeesOwnWindows = x11Source && ui::windowSystem() == ui::WindowSystem::x11;
+    if (!serverSeesOwnWindows) {
+        ui::setKeyObserver(onOwnWindowKey);
+    }
+}
+
+void stopSources() {
+    ui::setKeyObserver({});
+    x11Source.reset();
 }
 
 }  // namespace
@@ -52,22 +77,24 @@ bool CKeyboardHook::StartHook(ui::Window* window) {
         return false;
     }
     StopHook();
-    std::lock_guard lock(hooksMutex);
+    std::lock_guard lock(sourcesMutex);
     target_ = window->handle();
     started_ = true;
-    startedHooks.push_back(this);
-    followOwnWindows();
+    if (hook::detail::addStartedHook(this)) {
+        startSources();
+    }
     return true;
 }
 
 void CKeyboardHook::StopHook() {
-    std::lock_guard lock(hooksMutex);
+    std::lock_guard lock(sourcesMutex);
     if (!started_) {
         return;
     }
     started_ = false;
-    std::erase(startedHooks, this);
-    followOwnWindows();
+    if (hook::detail::removeStartedHook(this)) {
+        stopSources();
+    }
 }
 
 bool CKeyboardHook::IsStarted() const {
@@ -76,8 +103,18 @@ bool CKeyboardHook::IsStarted() const {
 
 namespace hook {
 
+void setSystemKeys(SystemKeys choice) {
+    std::lock_guard lock(sourcesMutex);
+    systemKeys = choice;
+}
+
+bool listeningToX11() {
+    std::lock_guard lock(sourcesMutex);
+    return x11Source != nullptr;
+}
+
 void injectKey(std::uint8_t virtualKey, bool released) {
-    deliver(virtualKey, released);
+    detail::deliverKey(KeyEvent{virtualKey, released, Repeat::unknown, nowMilliseconds()});
 }
 
 }  // namespace hook

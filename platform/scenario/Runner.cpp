@@ -258,6 +258,19 @@ std::string Runner::fullDump() {
         }
         text += "\n";
     }
+    text += dumpFileDialogs();
+    return text;
+}
+
+// Every file dialog shown so far, with what it offered.
+std::string Runner::dumpFileDialogs() const {
+    std::string text;
+    for (const ui::FileDialogOptions& shown : driver_.fileDialogs()) {
+        text += std::string("file-dialog mode=") +
+                (shown.mode == ui::FileDialogMode::open ? "open" : "save") + " title=" + quoted(shown.title) +
+                " filter=" + quoted(shown.filter) + " extension=" + quoted(shown.defaultExtension) +
+                " folder=" + quoted(shown.initialFolder) + "\n";
+    }
     return text;
 }
 

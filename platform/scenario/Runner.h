@@ -81,6 +81,7 @@ private:
 
     std::string dumpWindows();
     std::string fullDump();
+    std::string dumpFileDialogs() const;
 
     Script script_;
     VerbTable verbs_;

@@ -149,12 +149,15 @@ bool EditControl::hasFocus() const {
 }
 
 void EditControl::setColors(COLORREF text, COLORREF background) {
+    state_->textColor = text;
+    state_->background = background;
     if (state_->native) {
         state_->native->setColors(text, background);
     }
 }
 
 void EditControl::setFont(const Font& font) {
+    state_->font = font;
     if (state_->native) {
         state_->native->setFont(font);
     }

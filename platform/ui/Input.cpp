@@ -174,12 +174,16 @@ void Input::pointerLeft(Window& window) {
     }
 }
 
-bool Input::key(Window& window, UINT message, int virtualKey) {
+bool Input::key(Window& window, UINT message, int virtualKey, KeyOrigin origin) {
     if (!window.isEnabled()) {
         return false;
     }
     if (const KeyObserver& observer = keyObserver()) {
-        observer(virtualKey, message == WM_KEYUP || message == WM_SYSKEYUP);
+        observer(KeyStroke{virtualKey, message == WM_KEYUP || message == WM_SYSKEYUP, origin.nativeKeycode,
+                           origin.autoRepeat});
+    }
+    if (virtualKey == 0) {
+        return false;  // a key only the hook knows
     }
     const WindowHandle handle = window.handle();
     if (window.PreTranslateMessage(message, static_cast<WPARAM>(virtualKey), 1)) {

@@ -30,4 +30,9 @@ void ensureQtApplication(bool desktop) {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+std::string qtPlatformName() {
+    return QCoreApplication::instance() != nullptr ? fromQString(QGuiApplication::platformName())
+                                                   : std::string{};
+}
+
 }  // namespace ui::detail

@@ -2,6 +2,7 @@
 
 #include "platform/core/Environment.h"
 #include "platform/ui/detail/Dispatcher.h"
+#include "platform/ui/detail/QtConvert.h"
 #include "platform/ui/headless/HeadlessBackend.h"
 #include "platform/ui/qt/QtBackend.h"
 
@@ -37,6 +38,17 @@ Session::~Session() {
     if (owner_) {
         session.reset();
     }
+}
+
+WindowSystem windowSystem() {
+    if (!session || sessionBackend == Backend::headless) {
+        return WindowSystem::none;
+    }
+    const std::string platform = detail::qtPlatformName();
+    if (platform == "xcb") {
+        return WindowSystem::x11;
+    }
+    return platform.rfind("wayland", 0) == 0 ? WindowSystem::wayland : WindowSystem::other;
 }
 
 bool Session::running() {

@@ -12,6 +12,11 @@ enum class Backend {
 // QUELDA_UI_BACKEND=headless chooses the headless backend; anything else qt.
 Backend backendFromEnvironment();
 
+// The desktop the program's windows are on: none without a session or
+// headless, X11 (also XWayland), a Wayland compositor, or another.
+enum class WindowSystem { none, x11, wayland, other };
+WindowSystem windowSystem();
+
 // The UI layer of the process: one session at a time, made on the window thread
 // before the first window, image or font. Closing it destroys windows still open.
 class Session {

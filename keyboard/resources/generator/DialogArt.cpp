@@ -110,9 +110,9 @@ QImage keyMapSetting() {
     QPainter p(&image);
     painting::prepare(p);
     text(p, QRectF(40, 60, 120, 23), "SELECTED KEY", kTextDim, 11, Qt::AlignRight | Qt::AlignVCenter, true);
-    field(p, QRectF(164, 57, 134, 28));
+    field(p, QRectF(164, 55, 134, 25));  // the key label's text sits at its top
     text(p, QRectF(92, 99, 138, 18), "Key", kText, 12, Qt::AlignLeft | Qt::AlignVCenter, true);
-    field(p, QRectF(230, 99, 175, 25));
+    field(p, QRectF(230, 98, 175, 22));
     text(p, QRectF(92, 144, 138, 18), "Mouse function", kText, 12, Qt::AlignLeft | Qt::AlignVCenter, true);
     p.setPen(QPen(kLineSoft, 1));
     p.drawLine(QPointF(40, 131.5), QPointF(456, 131.5));
@@ -172,7 +172,7 @@ QImage shortcutCapture() {
              true);
     }
     text(p, QRectF(287, 80, 118, 16), "KEY", kTextDim, 10, Qt::AlignLeft | Qt::AlignVCenter, true);
-    field(p, QRectF(283, 97, 126, 26));
+    field(p, QRectF(283, 97, 126, 22));
     return finish(f, image);
 }
 

@@ -268,21 +268,14 @@ QImage lightPage() {
         const QRectF combo = inBand(layout::kLightCombos[i].rect);
         fieldLabel(p, QRectF(80, combo.top(), combo.left() - 100, combo.height()), labels[i], Qt::AlignRight);
     }
-    // Colour preview: a lit strip the way the keyboard's edge glows.
+    // Colour preview: five unlit strips, one per lighting area; the page lights
+    // them the way the shown profile would.
     const QRectF preview(574, 8, 201, 286);
     painting::panel(p, preview, "PREVIEW");
-    const QColor colours[] = {QColor(255, 40, 60), QColor(255, 150, 30), QColor(250, 230, 60),
-                              QColor(80, 230, 90), QColor(40, 200, 230), QColor(60, 100, 255),
-                              QColor(190, 70, 255)};
-    QLinearGradient rainbow(preview.left() + 16, 0, preview.right() - 16, 0);
-    for (int i = 0; i < 7; ++i) {
-        rainbow.setColorAt(i / 6.0, colours[i]);
-    }
     for (int row = 0; row < 5; ++row) {
         const double y = 54 + row * 42;
         p.setPen(Qt::NoPen);
-        p.setBrush(QBrush(rainbow));
-        p.setOpacity(0.25 + row * 0.15);
+        p.setBrush(QColor(22, 28, 44));
         p.drawRoundedRect(QRectF(preview.left() + 16, y, preview.width() - 32, 22), 4, 4);
     }
     p.setOpacity(1);

@@ -17,6 +17,10 @@ struct EditState {
     int limit = 0;
     bool visible = true;
     bool focused = false;
+    // How it is drawn: the system's black on white until its owner says otherwise.
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF background = RGB(255, 255, 255);
+    Font font;
     std::unique_ptr<NativeEdit> native;
 };
 

@@ -10,6 +10,12 @@ namespace ui::detail {
 
 enum class MouseButton { left, right };
 
+// Where a key event came from on the desktop, for the keyboard hook.
+struct KeyOrigin {
+    unsigned nativeKeycode = 0;  // X keycode; 0 where the desktop gives none
+    bool autoRepeat = false;
+};
+
 // Turns the backends' pointer, key and activation events into the messages the
 // windows handle: capture, double clicks, hover and leave, the system move.
 // Shared by both backends so that they behave alike. Window thread only.
@@ -22,7 +28,7 @@ public:
     void wheel(Window* under, Point screen, int delta);
     void pointerLeft(Window& window);
     // Keyboard message for a top-level window; true when something took it.
-    bool key(Window& window, UINT message, int virtualKey);
+    bool key(Window& window, UINT message, int virtualKey, KeyOrigin origin = {});
     void activated(Window& window);
     void deactivated(Window& window);
 

@@ -34,5 +34,7 @@ inline std::string fromQString(const QString& text) {
 // one (offscreen unless a desktop session asked for real windows) and it lives
 // as long as the process.
 void ensureQtApplication(bool desktop);
+// The Qt platform plugin in use ("xcb", "wayland", "offscreen"...); empty before the application exists.
+std::string qtPlatformName();
 
 }  // namespace ui::detail

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/EditControl.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/detail/Dispatcher.h"
@@ -55,6 +56,16 @@ EditControl* focusedEdit() {
             if (edit->hasFocus() && edit->isVisible()) {
                 return edit;
             }
+        }
+    }
+    return nullptr;
+}
+
+// The visible edit field of `window` under a point of its client area.
+EditControl* editAt(Window& window, Point client) {
+    for (EditControl* edit : window.state().edits) {
+        if (edit->isVisible() && edit->rect().contains(client)) {
+            return edit;
         }
     }
     return nullptr;
@@ -139,9 +150,15 @@ void Driver::mouseMove(Window& window, Point client) {
     runUntilIdle();
 }
 
+// A press on an edit field gives it the focus, as on the desktop; the window
+// still hears of the press, as a window that watches its messages would.
 void Driver::mouseDown(Window& window, Point client, Button button) {
     const Point screen = window.clientToScreen(client);
-    dispatcher().input().buttonPressed(windowAt(window, screen), screen, toMouseButton(button));
+    Window* target = windowAt(window, screen);
+    if (EditControl* edit = target ? editAt(*target, target->screenToClient(screen)) : nullptr) {
+        detail::editFocusChanged(*edit, true);
+    }
+    dispatcher().input().buttonPressed(target, screen, toMouseButton(button));
     runUntilIdle();
 }
 
@@ -184,6 +201,12 @@ void Driver::keyDown(Window& window, int virtualKey) {
 
 void Driver::keyUp(Window& window, int virtualKey) {
     dispatcher().input().key(window, WM_KEYUP, virtualKey);
+    runUntilIdle();
+}
+
+void Driver::desktopKey(Window& window, const DesktopKey& key) {
+    dispatcher().input().key(window, key.released ? WM_KEYUP : WM_KEYDOWN, key.virtualKey,
+                             detail::KeyOrigin{key.xKeycode, key.autoRepeat});
     runUntilIdle();
 }
 
@@ -312,12 +335,28 @@ const WindowRecord& Driver::record(const Window& window) const {
     return native ? native->record : none;
 }
 
+// The window's picture with its edit fields over it, drawn as the desktop
+// would draw them: their colours, their font, their text.
 Image Driver::surface(const Window& window) const {
-    return window.surface();
+    Image picture = window.surface();
+    DeviceContext dc(picture);
+    dc.setBkMode(BkMode::transparent);
+    for (const EditControl* edit : window.state().edits) {
+        if (!edit->isVisible()) {
+            continue;
+        }
+        const detail::EditState& state = edit->state();
+        dc.fillRect(state.rect, state.background);
+        dc.setTextColor(state.textColor);
+        dc.setFont(state.font);
+        const Rect inside{state.rect.left + 2, state.rect.top, state.rect.right - 2, state.rect.bottom};
+        dc.drawText(state.text, inside, DT_SINGLELINE | DT_VCENTER);
+    }
+    return picture;
 }
 
 bool Driver::saveSurface(const Window& window, const std::string& path) const {
-    return window.surface().savePng(path);
+    return surface(window).savePng(path);
 }
 
 

@@ -55,6 +55,15 @@ struct TrayIconRecord {
     Image picture;  // the resource's picture, or the plain stand-in
 };
 
+// A key as a desktop toolkit reports it: the code the window is told, the
+// X keycode of the physical key, and whether the desktop repeats a held key.
+struct DesktopKey {
+    int virtualKey = 0;
+    unsigned xKeycode = 0;
+    bool released = false;
+    bool autoRepeat = false;
+};
+
 // Runs a headless UI session on a virtual clock for tests and scripted runs.
 // Input goes in at a window's client coordinates; after each injected event the
 // queue runs until idle, so the effects are visible when the call returns.
@@ -75,6 +84,7 @@ public:
     void mouseAway();  // the pointer leaves every window
     void keyDown(Window& window, int virtualKey);
     void keyUp(Window& window, int virtualKey);
+    void desktopKey(Window& window, const DesktopKey& key);
     void typeText(const std::string& text);  // into the focused edit control
     void activate(Window& window);
     // Another program's window takes the focus: none of ours is active.

@@ -143,16 +143,20 @@ void WindowWidget::leaveEvent(QEvent*) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    const int key = virtualKeyOf(event->key());
-    if (window_ != nullptr && input() != nullptr && key != 0) {
-        input()->key(*window_, WM_KEYDOWN, key);
-    }
+    forwardKey(WM_KEYDOWN, *event);
 }
 
 void WindowWidget::keyReleaseEvent(QKeyEvent* event) {
-    const int key = virtualKeyOf(event->key());
-    if (window_ != nullptr && input() != nullptr && key != 0) {
-        input()->key(*window_, WM_KEYUP, key);
+    forwardKey(WM_KEYUP, *event);
+}
+
+// The desktop's keycode goes along, so the keyboard hook can tell the physical
+// key (left from right, keypad from the main block) even where Qt cannot.
+void WindowWidget::forwardKey(UINT message, const QKeyEvent& event) {
+    const int key = virtualKeyOf(event.key());
+    const detail::KeyOrigin origin{event.nativeScanCode(), event.isAutoRepeat()};
+    if (window_ != nullptr && input() != nullptr && (key != 0 || origin.nativeKeycode != 0)) {
+        input()->key(*window_, message, key, origin);
     }
 }
 

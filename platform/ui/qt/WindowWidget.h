@@ -31,6 +31,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void forwardKey(UINT message, const QKeyEvent& event);
+
     Window* window_;
 };
 

@@ -71,14 +71,16 @@ TEST_F(PopupTargetsTest, TheDumpListsEveryOpenPopupWithItsItems) {
         << dump;
 }
 
-TEST_F(PopupTargetsTest, ItemsOfTheTopmostPopupArePointedAtByText) {
+TEST_F(PopupTargetsTest, ItemsOfTheOpenPopupsArePointedAtByTextFromTheTopDown) {
     auto* menu = Open(new CComboPopup, {20, 30}, 1027, 2078);
     EXPECT_EQ(ActOnPopupItem(driver, "hover", "Multimedia"), "");
     EXPECT_EQ(owner.received.back(), (Notification{1030, 2078, 2}));
     EXPECT_EQ(menu->HotItem(), 1);
 
     auto* list = Open(new CProfilePopup, {189, 30}, 1031, 2078);
-    EXPECT_EQ(ActOnPopupItem(driver, "hover", "Quick Launch"), "CProfilePopup has no item \"Quick Launch\"");
+    EXPECT_EQ(ActOnPopupItem(driver, "hover", "Mouse Function"), "") << "the menu beneath the list";
+    EXPECT_EQ(menu->HotItem(), 3);
+    EXPECT_EQ(ActOnPopupItem(driver, "hover", "Fire"), "no open popup has an item \"Fire\"");
     EXPECT_EQ(ActOnPopupItem(driver, "press", "Stop"), "");
     EXPECT_EQ(list->HotItem(), 7);
     EXPECT_TRUE(owner.received.back().message != 1031) << "a press alone chooses nothing";

@@ -248,37 +248,6 @@ expect "keyboard current=7"
     EXPECT_HELD(run);
 }
 
-// Enter, or a press outside the list, commits a typed macro name; a press on
-// DELETE throws it away; a refused name is said and the editor goes.
-TEST_F(ConfiguratorScenario, TypedMacroNamesAreCommittedByEnterOrAPressElsewhere) {
-    Run run = RunScript(R"(
-click 2004
-click 2100
-type "Combo one"
-keystroke ENTER
-expect "macro 0 0 name=\"Combo one\" actions=0"
-click 2100
-type "Combo two"
-click 2047
-expect "macro 0 1 name=\"Combo two\""
-click 2100
-type "Thrown away"
-click 2101
-expect-not "Thrown away"
-click 2100
-type "Thirteen char"
-expect-dialog "Attention!" "The lengh of name is exceed 12,please new it again!" OK
-keystroke ENTER
-click 2100
-type "Combo one"
-expect-dialog "Attention!" "The Macro is existent,please rename it!" OK
-keystroke ENTER
-expect "set 0 name=\"Keyboard Macro Set\" macros=2"
-)");
-    EXPECT_HELD(run);
-    EXPECT_NE(folder.read("home/config/MacroLibraryFile.mlf").find("Combo two"), std::string::npos);
-}
-
 // Lighting values outside their lists leave the caption as it was.
 TEST_F(ConfiguratorScenario, LightingCaptionsShowOnlyValuesTheirListsHold) {
     ASSERT_TRUE(WriteFiles(3, [](ProfileRecords& profiles) {

@@ -1,5 +1,6 @@
 #include "keyboard/link/KeyboardProtocol.h"
 
+#include <filesystem>
 #include <thread>
 
 #include "keyboard/link/LinkFixture.h"
@@ -92,6 +93,21 @@ TEST_F(KeyboardProtocolTest, InitialSyncTakesExactlyTheProtocolPauses) {
     EXPECT_EQ(owner.refreshes, 1);
     auto written = keyboard->firmware().profiles[2].macros[5];
     EXPECT_EQ(std::string(written.name.begin(), written.name.begin() + 11), "Profile3_G6");
+}
+
+// A library the sync could not write stays marked until a write succeeds, so
+// the next Apply writes it.
+TEST_F(KeyboardProtocolTest, LibraryThatCannotBeWrittenAfterTheSyncStaysMarked) {
+    KeyboardMacro(0, 0, "Alpha", {0x04, 0x00});
+    std::filesystem::create_directories(folder.file("config/MacroLibraryFile.mlf/blocked"));
+    link->Discover();
+    protocol.InitialSync();
+    EXPECT_TRUE(model.MacrosModified());
+
+    std::filesystem::remove_all(folder.file("config/MacroLibraryFile.mlf"));
+    EXPECT_TRUE(model.SaveMacroLibrary());
+    EXPECT_FALSE(model.MacrosModified());
+    EXPECT_NE(folder.read("config/MacroLibraryFile.mlf").find("MacroKey0Name=Alpha"), std::string::npos);
 }
 
 TEST_F(KeyboardProtocolTest, UnnamedMacroOfProfileTwoGThreeIsProfile3_G3) {

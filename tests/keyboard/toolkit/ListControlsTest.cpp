@@ -60,6 +60,25 @@ TEST_F(ScrollBarTest, DraggingToTheBottomReportsTheLastPageAndReleaseSnaps) {
     EXPECT_EQ(CodesFrom(2115).back(), kNotifyClicked);
 }
 
+// A drag let go of beside the bar is over: coming back over the bar with no
+// button held moves nothing.
+TEST_F(ScrollBarTest, ReleaseOutsideTheBarEndsTheDrag) {
+    CVScrollBar* bar = Bar();
+    bar->SetScroll(0, 15, 30);
+    int grab = bar->ThumbRect().top + 2;
+    driver.mouseMove(dialog, {105, grab});
+    driver.mouseDown(dialog, {105, grab});
+    driver.mouseMove(dialog, {105, 40});
+    const int position = bar->Position();
+    driver.mouseUp(dialog, {300, 40});
+    EXPECT_FALSE(bar->IsDragging());
+
+    const std::size_t notifications = CodesFrom(2115).size();
+    driver.mouseMove(dialog, {105, 80});
+    EXPECT_EQ(bar->Position(), position);
+    EXPECT_EQ(CodesFrom(2115).size(), notifications);
+}
+
 TEST_F(ScrollBarTest, PressesReportTheirPart) {
     CVScrollBar* bar = Bar();
     bar->SetScroll(10, 5, 30);
