@@ -1,14 +1,15 @@
 // Language tables come with the program but may be edited or replaced by anyone.
 #include <cstdint>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
+#include "support/TempFolder.h"
 #include "audio/settings/EConvertError.h"
 #include "audio/settings/LanguageTable.h"
 #include "platform/core/Unicode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
-    folder.write("Language.ini", data, size);
+    static TempFolder folder;
+    folder.write("Language.ini", AsText(data, size));
     LanguageTable table;
     for (int oldVersion : {0, 1}) {
         try {

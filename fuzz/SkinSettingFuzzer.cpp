@@ -1,13 +1,14 @@
 // Skin descriptions are the part of a skin that users make themselves.
 #include <cstdint>
 
-#include "FuzzFolder.h"
+#include "FuzzInput.h"
+#include "support/TempFolder.h"
 #include "audio/settings/EConvertError.h"
 #include "audio/settings/SkinSettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
-    folder.write("SkinSetting.ini", data, size);
+    static TempFolder folder;
+    folder.write("SkinSetting.ini", AsText(data, size));
     SkinSettings skin;
     for (int oldVersion : {0, 1}) {
         try {
