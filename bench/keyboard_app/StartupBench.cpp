@@ -52,7 +52,7 @@ void ConfiguratorStartup(benchmark::State& state, Case which) {
         state.SkipWithError("the configurator's first run failed");
         return;
     }
-    double paint = 0, exit = 0, rss = 0, emptyPaint = 0, emptyExit = 0, emptyRss = 0;
+    StartupTally tally;
     for (auto _ : state) {
         const ProgramRun empty = RunEmpty();
         TempFolder freshFolder;
@@ -63,22 +63,9 @@ void ConfiguratorStartup(benchmark::State& state, Case which) {
             return;
         }
         state.SetIterationTime(configurator.toMarkMs / 1000.0);
-        paint += configurator.toMarkMs;
-        exit += configurator.toExitMs;
-        rss += configurator.maxResidentMiB;
-        emptyPaint += empty.toMarkMs;
-        emptyExit += empty.toExitMs;
-        emptyRss += empty.maxResidentMiB;
+        tally.Add(configurator, empty);
     }
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["first_paint_ms"] = paint / n;
-    state.counters["exit_ms"] = exit / n;
-    state.counters["empty_first_paint_ms"] = emptyPaint / n;
-    state.counters["empty_exit_ms"] = emptyExit / n;
-    state.counters["ratio"] = paint / emptyExit;
-    state.counters["ratio_to_empty_paint"] = paint / emptyPaint;
-    state.counters["max_rss_MiB"] = rss / n;
-    state.counters["empty_max_rss_MiB"] = emptyRss / n;
+    tally.Report(state);
     // ru_maxrss of a child counts the spawner's size at the fork: a child figure
     // above this one is the child's own peak.
     state.counters["spawner_rss_MiB"] = SpawnerResidentMiB();

@@ -39,7 +39,7 @@ void PanelStartup(benchmark::State& state) {
         state.SkipWithError("the panel's first run failed");
         return;
     }
-    double paint = 0, exit = 0, rss = 0, emptyPaint = 0, emptyExit = 0, emptyRss = 0;
+    StartupTally tally;
     for (auto _ : state) {
         const ProgramRun empty = RunEmpty();
         const ProgramRun panel = RunPanel(config);
@@ -48,22 +48,9 @@ void PanelStartup(benchmark::State& state) {
             return;
         }
         state.SetIterationTime(panel.toMarkMs / 1000.0);
-        paint += panel.toMarkMs;
-        exit += panel.toExitMs;
-        rss += panel.maxResidentMiB;
-        emptyPaint += empty.toMarkMs;
-        emptyExit += empty.toExitMs;
-        emptyRss += empty.maxResidentMiB;
+        tally.Add(panel, empty);
     }
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["first_paint_ms"] = paint / n;
-    state.counters["exit_ms"] = exit / n;
-    state.counters["empty_first_paint_ms"] = emptyPaint / n;
-    state.counters["empty_exit_ms"] = emptyExit / n;
-    state.counters["ratio"] = paint / emptyExit;
-    state.counters["ratio_to_empty_paint"] = paint / emptyPaint;
-    state.counters["max_rss_MiB"] = rss / n;
-    state.counters["empty_max_rss_MiB"] = emptyRss / n;
+    tally.Report(state);
 }
 
 }  // namespace
