@@ -37,8 +37,8 @@ void ApplyImage(const ImageSetting& record, forms::TImage& control, const std::s
     int width = record.m_bWidth ? record.m_iWidth : control.Width();
     int height = record.m_bHeight ? record.m_iHeight : control.Height();
     if (!record.m_bWidth && !record.m_bHeight) {
-        width = control.Picture().width();
-        height = control.Picture().height();
+        width = control.PictureSize().width;
+        height = control.PictureSize().height;
     }
     control.SetBounds(record.m_bLeft ? record.m_iLeft : control.Left(),
                       record.m_bTop ? record.m_iTop : control.Top(), width, height);
@@ -80,7 +80,7 @@ SkinApplyResult PanelSkin::ApplySkinImages(const PanelLookState& state, const st
         return ApplyWindowRegion(core::joinPath(m_strSkinFolder, "MainForm_Frame.rgn"));
     }
     if (auto* background = m_form.Find<forms::TImage>("MainFormImage")) {
-        m_form.SetClientSize(background->Picture().width(), background->Picture().height());
+        m_form.SetClientSize(background->PictureSize().width, background->PictureSize().height);
     }
     return SkinApplyResult::ok;
 }
@@ -98,7 +98,7 @@ SkinApplyResult PanelSkin::ApplyWindowRegion(const std::string& path) {
     }
     m_form.SetWindowRgn(outline);
     if (auto* background = m_form.Find<forms::TImage>("MainFormImage")) {
-        m_form.SetClientSize(background->Picture().width(), background->Picture().height());
+        m_form.SetClientSize(background->PictureSize().width, background->PictureSize().height);
     }
     return SkinApplyResult::ok;
 }

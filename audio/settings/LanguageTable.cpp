@@ -10,9 +10,9 @@ namespace {
 
 constexpr const char* kGlobalFontSection = "GlobalFont";
 
-std::string readValue(const std::string& path, std::string_view section, std::string_view key) {
+std::string readValue(const profile::ProfileReader& file, std::string_view section, std::string_view key) {
     std::string value;
-    ReadIniString(path, std::string(section), std::string(key), value);
+    ReadIniString(file, section, key, value);
     return value;
 }
 
@@ -22,18 +22,18 @@ std::string firstItem(const std::string& value) {
     return items.empty() ? std::string() : items.front();
 }
 
-int globalInteger(const std::string& path, const char* key, int whenEmpty) {
-    std::string item = firstItem(readValue(path, kGlobalFontSection, key));
+int globalInteger(const profile::ProfileReader& file, const char* key, int whenEmpty) {
+    std::string item = firstItem(readValue(file, kGlobalFontSection, key));
     return item.empty() ? whenEmpty : StrictInteger(item);
 }
 
-GlobalFont readGlobalFont(const std::string& path) {
+GlobalFont readGlobalFont(const profile::ProfileReader& file) {
     GlobalFont global;
-    global.m_iColorUp = globalInteger(path, "ColorUp", 0);
-    global.m_iColorDown = globalInteger(path, "ColorDown", 0);
+    global.m_iColorUp = globalInteger(file, "ColorUp", 0);
+    global.m_iColorDown = globalInteger(file, "ColorDown", 0);
     global.m_strFont =
-        core::cutToCharacters(readValue(path, kGlobalFontSection, "Font"), kCaptionFontCharacters);
-    global.m_iFontSize = globalInteger(path, "FontSize", -1);
+        core::cutToCharacters(readValue(file, kGlobalFontSection, "Font"), kCaptionFontCharacters);
+    global.m_iFontSize = globalInteger(file, "FontSize", -1);
     return global;
 }
 
@@ -84,10 +84,11 @@ LanguageTable::LanguageTable() : m_captions(CaptionKeys().size()) {}
 void LanguageTable::Load(const std::string& path, int oldVersion) {
     m_globalFont = GlobalFont{};
     m_captions.assign(CaptionKeys().size(), CaptionSetting{});
-    m_globalFont = readGlobalFont(path);
+    const profile::ProfileReader file(path);
+    m_globalFont = readGlobalFont(file);
     std::span<const CaptionKey> keys = CaptionKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        m_captions[i] = ParseCaption(readValue(path, keys[i].m_strSection, keys[i].m_strKey), keys[i].m_iPage,
+        m_captions[i] = ParseCaption(readValue(file, keys[i].m_strSection, keys[i].m_strKey), keys[i].m_iPage,
                                      oldVersion);
     }
 }

@@ -8,6 +8,12 @@ int ReadIniString(const std::string& path, const std::string& section, const std
     return 0;
 }
 
+int ReadIniString(const profile::ProfileReader& file, std::string_view section, std::string_view key,
+                  std::string& destination) {
+    destination = file.readString(section, key, "", kIniStringCharacters + 1);
+    return 0;
+}
+
 int WriteIniString(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value) {
     profile::writeString(path, section, key, value);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/profile/PrivateProfile.h"
+#include "platform/profile/ProfileReader.h"
 
 // The panel's helpers over the private-profile functions. A missing file,
 // section or key reads as ""; each caller supplies its own default.
@@ -14,6 +15,10 @@ constexpr std::size_t kConfigStringCharacters = 2047;
 
 // Always 0; `destination` receives the value (at most 255 characters) or "".
 int ReadIniString(const std::string& path, const std::string& section, const std::string& key,
+                  std::string& destination);
+
+// The same from a file read once, for descriptions of many keys.
+int ReadIniString(const profile::ProfileReader& file, std::string_view section, std::string_view key,
                   std::string& destination);
 
 // Always 0; the file and the section are created when missing. A failed

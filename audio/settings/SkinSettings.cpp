@@ -7,18 +7,19 @@
 
 namespace {
 
-std::string readValue(const std::string& path, const SkinKey& key) {
+std::string readValue(const profile::ProfileReader& file, const SkinKey& key) {
     std::string value;
-    ReadIniString(path, std::string(key.m_strSection), std::string(key.m_strKey), value);
+    ReadIniString(file, key.m_strSection, key.m_strKey, value);
     return value;
 }
 
 // A swatch is placed in window pixels, which differ from one resolution's
 // skin to the next: the skin's own description gives it first, the lighting
 // description (shared by every resolution) when the skin's gives none.
-std::string readSwatchValue(const std::string& path, const std::string& lightingPath, const SkinKey& key) {
-    std::string value = readValue(path, key);
-    return value.empty() ? readValue(lightingPath, key) : value;
+std::string readSwatchValue(const profile::ProfileReader& file, const profile::ProfileReader& lighting,
+                            const SkinKey& key) {
+    std::string value = readValue(file, key);
+    return value.empty() ? readValue(lighting, key) : value;
 }
 
 void takeLenient(const std::vector<std::string>& items, std::size_t index, int& field, bool& given) {
@@ -88,13 +89,15 @@ void SkinSettings::Load(const std::string& path, const std::string& lightingPath
     int previousRadius = m_iVirtualRadius;
     *this = SkinSettings();
     m_iPreviousVirtualRadius = previousRadius;
+    const profile::ProfileReader file(path);
+    const profile::ProfileReader lighting(lightingPath);
     std::span<const SkinKey> keys = SkinKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
         std::string value;
         if (keys[i].m_kind == SkinKeyKind::Shape) {
-            value = readSwatchValue(path, lightingPath, keys[i]);
+            value = readSwatchValue(file, lighting, keys[i]);
         } else {
-            value = readValue(IsLightingSkinKey(keys[i]) ? lightingPath : path, keys[i]);
+            value = readValue(IsLightingSkinKey(keys[i]) ? lighting : file, keys[i]);
         }
         readKey(i, value, oldVersion);
     }
@@ -165,9 +168,11 @@ const ImageSetting& SkinSettings::Image(std::string_view section, std::string_vi
 std::array<std::optional<SwatchShape>, kLightingSwatches> ReadSwatchShapes(const std::string& path,
                                                                            const std::string& lightingPath) {
     std::array<std::optional<SwatchShape>, kLightingSwatches> swatches;
+    const profile::ProfileReader file(path);
+    const profile::ProfileReader lighting(lightingPath);
     std::size_t first = static_cast<std::size_t>(SkinKeyIndex("LED", "Color01Shape"));
     for (std::size_t i = 0; i < kLightingSwatches; ++i) {
-        swatches[i] = readSwatch(readSwatchValue(path, lightingPath, SkinKeys()[first + i]));
+        swatches[i] = readSwatch(readSwatchValue(file, lighting, SkinKeys()[first + i]));
     }
     return swatches;
 }

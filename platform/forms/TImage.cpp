@@ -34,30 +34,88 @@ TImage::TImage(TForm& owner) : TControl(owner, Windowed::no) {
     SetBounds(0, 0, 105, 105);
 }
 
+std::optional<TImage::FileStamp> TImage::stampOf(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return FileStamp{size, written};
+}
+
 bool TImage::LoadPicture(const std::string& path) {
+    std::optional<FileStamp> stamp = stampOf(path);
+    if (stamp && path == pictureFile_ && stamp == stamp_ && (pending_ || !picture_.isNull())) {
+        AdjustSize();
+        return true;
+    }
     pictureFile_ = path;
-    picture_ = ui::Image::fromFile(path);
-    isBitmap_ = !picture_.isNull() && startsAsBitmap(path);
+    stamp_ = stamp;
+    picture_ = ui::Image();
+    pending_ = false;
+    if (std::optional<ui::Size> size = ui::Image::sizeOfFile(path)) {
+        pending_ = true;
+        pictureSize_ = *size;
+    } else {
+        // A reader that cannot tell the size from the header decodes it now.
+        picture_ = ui::Image::fromFile(path);
+        pictureSize_ = picture_.size();
+    }
+    isBitmap_ = (pending_ || !picture_.isNull()) && startsAsBitmap(path);
     Prepare();
-    return !picture_.isNull();
+    return pending_ || !picture_.isNull();
 }
 
 void TImage::SetPicture(const ui::Image& picture) {
     pictureFile_.clear();
+    stamp_.reset();
+    pending_ = false;
     picture_ = picture;
+    pictureSize_ = picture_.size();
     isBitmap_ = true;  // a picture drawn in memory counts as a bitmap
     Prepare();
 }
 
 void TImage::ClearPicture() {
     pictureFile_.clear();
+    stamp_.reset();
+    pending_ = false;
     picture_ = ui::Image();
+    pictureSize_ = {};
     isBitmap_ = false;
     Prepare();
 }
 
+const ui::Image& TImage::Picture() const {
+    Decode();
+    return picture_;
+}
+
+void TImage::Decode() const {
+    if (pending_) {
+        pending_ = false;
+        picture_ = ui::Image::fromFile(pictureFile_);
+        pictureSize_ = picture_.size();  // a body that does not decode leaves no picture
+    }
+}
+
+const ui::Image& TImage::Shown() const {
+    Decode();
+    if (transparent_ && isBitmap_ && !picture_.isNull()) {
+        if (keyed_.isNull()) {
+            keyed_ = keyedOut(picture_);
+        }
+        return keyed_;
+    }
+    return picture_;
+}
+
 void TImage::Prepare() {
-    shown_ = transparent_ && isBitmap_ && !picture_.isNull() ? keyedOut(picture_) : picture_;
+    keyed_ = ui::Image();
     AdjustSize();
     Invalidate();
 }
@@ -85,27 +143,28 @@ void TImage::SetTransparent(bool transparent) {
 }
 
 void TImage::AdjustSize() {
-    if (autoSize_ && !picture_.isNull()) {
-        SetBounds(Left(), Top(), picture_.width(), picture_.height());
+    if (autoSize_ && pictureSize_.width > 0 && pictureSize_.height > 0) {
+        SetBounds(Left(), Top(), pictureSize_.width, pictureSize_.height);
     }
 }
 
 void TImage::Paint(ui::DeviceContext& dc, const ui::Rect& rect) {
-    if (shown_.isNull()) {
+    const ui::Image& shown = Shown();
+    if (shown.isNull()) {
         return;
     }
-    const ui::Rect source = ui::rectAt(0, 0, shown_.width(), shown_.height());
+    const ui::Rect source = ui::rectAt(0, 0, shown.width(), shown.height());
     if (stretch_) {
-        dc.drawImage(shown_, rect, source);
+        dc.drawImage(shown, rect, source);
         return;
     }
     int x = rect.left;
     int y = rect.top;
     if (center_) {
-        x += (rect.width() - shown_.width()) / 2;
-        y += (rect.height() - shown_.height()) / 2;
+        x += (rect.width() - shown.width()) / 2;
+        y += (rect.height() - shown.height()) / 2;
     }
-    dc.drawImage(shown_, x, y);
+    dc.drawImage(shown, x, y);
 }
 
 bool TImage::SetProperty(const std::string& key, const LayoutValue& value, const std::string& folder,

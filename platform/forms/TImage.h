@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
 #include "platform/forms/TControl.h"
 #include "platform/ui/Image.h"
 
@@ -8,6 +12,10 @@ namespace forms {
 // A picture from a file (BMP, PNG or JPEG). Stretch scales it to the control,
 // AutoSize sizes the control to it, Center centres it; Transparent on a bitmap
 // leaves out every pixel of the colour of its bottom-left pixel.
+//
+// A file's picture is decoded when it is first drawn or asked for: a skin gives
+// pictures to every page's controls, and those of hidden pages are never drawn
+// until their page shows. Loading the same, unchanged file again keeps it.
 class TImage : public TControl {
 public:
     explicit TImage(TForm& owner);
@@ -18,7 +26,9 @@ public:
     bool LoadPicture(const std::string& path);
     void SetPicture(const ui::Image& picture);
     void ClearPicture();
-    const ui::Image& Picture() const { return picture_; }
+    const ui::Image& Picture() const;
+    // The picture's size, without decoding a file that is not decoded yet.
+    ui::Size PictureSize() const { return pictureSize_; }
     const std::string& PictureFile() const { return pictureFile_; }
 
     bool Stretch() const { return stretch_; }
@@ -40,10 +50,22 @@ protected:
     bool HasCaption() const override { return false; }
 
 private:
-    void Prepare();
+    struct FileStamp {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type written{};
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
 
-    ui::Image picture_;
-    ui::Image shown_;  // the picture as drawn (keyed out when transparent)
+    static std::optional<FileStamp> stampOf(const std::string& path);
+    void Prepare();
+    void Decode() const;
+    const ui::Image& Shown() const;
+
+    mutable ui::Image picture_;
+    mutable ui::Image keyed_;  // the picture keyed out, when transparent, made at its first drawing
+    mutable bool pending_ = false;  // pictureFile_ is still to be decoded into picture_
+    mutable ui::Size pictureSize_;
+    std::optional<FileStamp> stamp_;  // of pictureFile_ when it was loaded
     std::string pictureFile_;
     bool isBitmap_ = false;
     bool stretch_ = false;

@@ -6,6 +6,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/Unicode.h"
 #include "platform/profile/ProfileDocument.h"
+#include "platform/profile/ProfileReader.h"
 #include "platform/profile/ProfileText.h"
 
 namespace profile {
@@ -44,17 +45,9 @@ std::optional<ProfileDocument> documentToChange(const std::string& path) {
 std::string readString(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view defaultValue, std::size_t bufferSize) {
     if (trimBlanks(key).empty()) {
-        return fitToBuffer(defaultValue, bufferSize);
+        return fitToBuffer(defaultValue, bufferSize);  // no need to read the file
     }
-    auto bytes = core::readWholeFile(path);
-    if (!bytes) {
-        return fitToBuffer(defaultValue, bufferSize);
-    }
-    auto value = ProfileDocument::parse(std::move(*bytes)).find(section, key);
-    if (!value) {
-        return fitToBuffer(defaultValue, bufferSize);
-    }
-    return fitToBuffer(unquote(*value), bufferSize);
+    return ProfileReader(path).readString(section, key, defaultValue, bufferSize);
 }
 
 bool writeString(const std::string& path, std::string_view section, std::string_view key,

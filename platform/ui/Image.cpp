@@ -101,6 +101,16 @@ Image Image::fromFile(const std::string& path) {
     return fromQImage(QImage(QString::fromStdString(path)));
 }
 
+std::optional<Size> Image::sizeOfFile(const std::string& path) {
+    detail::ensureQtApplication(false);
+    QImageReader reader(QString::fromStdString(path));
+    const QSize size = reader.canRead() ? reader.size() : QSize();
+    if (!size.isValid() || size.isEmpty()) {
+        return std::nullopt;
+    }
+    return Size{size.width(), size.height()};
+}
+
 Image Image::fromBytes(std::string_view bytes) {
     detail::ensureQtApplication(false);
     return fromQImage(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ public:
     static Image fromPngResource(int id);
     static Image fromBitmapResource(int id);
     static Image fromFile(const std::string& path);
+    // The size fromFile would give, read from the file's header without
+    // decoding it; nullopt when no reader takes the file or its header gives none.
+    static std::optional<Size> sizeOfFile(const std::string& path);
     static Image fromBytes(std::string_view bytes);
     bool savePng(const std::string& path) const;
 
