@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QResource>
 
+#include "platform/ui/detail/BitmapFileReader.h"
 #include "platform/ui/detail/GraphicsData.h"
 #include "platform/ui/detail/PixelFileReader.h"
 #include "platform/ui/detail/QtConvert.h"
@@ -98,11 +99,27 @@ Image Image::fromBitmapResource(int id) {
 
 Image Image::fromFile(const std::string& path) {
     detail::ensureQtApplication(false);
-    return fromQImage(QImage(QString::fromStdString(path)));
+    const QString name = QString::fromStdString(path);
+    QFile file(name);
+    if (file.open(QIODevice::ReadOnly) && file.peek(2) == "BM") {
+        if (QImage plain = detail::readPlainBitmap(file.readAll()); !plain.isNull()) {
+            Image result;
+            result.data().image = std::move(plain);
+            return result;
+        }
+    }
+    return fromQImage(QImage(name));
 }
 
 std::optional<Size> Image::sizeOfFile(const std::string& path) {
     detail::ensureQtApplication(false);
+    QFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::ReadOnly)) {
+        const auto size = static_cast<std::uint64_t>(file.size());
+        if (auto plain = detail::readPlainBitmapHeader(file.peek(detail::kPlainBitmapHeaderSize), size)) {
+            return Size{plain->width, plain->height};
+        }
+    }
     QImageReader reader(QString::fromStdString(path));
     const QSize size = reader.canRead() ? reader.size() : QSize();
     if (!size.isValid() || size.isEmpty()) {

@@ -2,6 +2,7 @@
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TShape.h"
+#include "support/TempFolder.h"
 
 using namespace forms;
 
@@ -88,6 +89,33 @@ TEST_F(FormDrawingTest, OneAmpersandUnderlinesTheNextCharacterAndTwoShowOne) {
     EXPECT_EQ(label.Width(), font.textExtent("&W").width) << "sized to the shown text";
     EXPECT_EQ(pixel(ampersand + 2, underline), 0xFF000000u) << "under the W";
     EXPECT_EQ(pixel(1, underline), kWhite) << "not under the ampersand";
+}
+
+// A skin applied again loads every picture again: the same file keeps its
+// picture, a file written since gives its new one.
+TEST_F(FormDrawingTest, APictureFileLoadedAgainShowsWhatTheFileHoldsNow) {
+    TempFolder folder;
+    const std::string path = folder.file("button.png");
+    auto& image = get<TImage>("KeyedImage");
+    image.SetAutoSize(true);
+    ASSERT_TRUE(ui::Image(4, 3, 0xFFC80000u).savePng(path));
+    ASSERT_TRUE(image.LoadPicture(path));
+    EXPECT_EQ(image.PictureSize(), (ui::Size{4, 3}));
+    ASSERT_TRUE(image.LoadPicture(path));
+    driver.runUntilIdle();
+    EXPECT_EQ(image.Width(), 4);
+    EXPECT_EQ(pixel(image.FormRect().left + 1, image.FormRect().top + 1), 0xFFC80000u);
+
+    ASSERT_TRUE(ui::Image(6, 2, 0xFF00C800u).savePng(path));
+    ASSERT_TRUE(image.LoadPicture(path));
+    driver.runUntilIdle();
+    EXPECT_EQ(image.Width(), 6);
+    EXPECT_EQ(image.Picture().size(), (ui::Size{6, 2}));
+    EXPECT_EQ(pixel(image.FormRect().left + 1, image.FormRect().top + 1), 0xFF00C800u);
+
+    folder.write("broken.png", "not a picture");
+    EXPECT_FALSE(image.LoadPicture(folder.file("broken.png")));
+    EXPECT_TRUE(image.Picture().isNull());
 }
 
 TEST_F(FormDrawingTest, HiddenControlsAreNotDrawn) {
