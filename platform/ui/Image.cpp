@@ -108,6 +108,13 @@ Image Image::fromFile(const std::string& path) {
             return result;
         }
     }
+    if (file.isOpen() && file.peek(8) == "\x89PNG\r\n\x1a\n") {
+        // Known by its signature, a PNG goes to Qt's own reader at once: probing
+        // the content would load every picture plug-in first.
+        QImageReader reader(name, "PNG");
+        reader.setAutoDetectImageFormat(false);
+        return fromQImage(reader.read());
+    }
     return fromQImage(QImage(name));
 }
 

@@ -84,7 +84,11 @@ TEST(BitmapFile, FilesLoadTheSameWhicheverReaderTakesThem) {
     folder.write("deep.bmp", deep.toStdString());
     EXPECT_EQ(ui::Image::fromFile(folder.file("plain.bmp")).data().image, DecodedByQt(plain));
     EXPECT_EQ(ui::Image::fromFile(folder.file("deep.bmp")).data().image, DecodedByQt(deep));
+    const QImage badge = DecodedByQt(plain).copy(0, 0, 4, 2);
+    ASSERT_TRUE(badge.save(QString::fromStdString(folder.file("badge.png")), "PNG"));
+    EXPECT_EQ(ui::Image::fromFile(folder.file("badge.png")).data().image, badge);
     EXPECT_EQ(ui::Image::sizeOfFile(folder.file("plain.bmp")), (ui::Size{5, 3}));
+    EXPECT_EQ(ui::Image::sizeOfFile(folder.file("badge.png")), (ui::Size{4, 2}));
     EXPECT_FALSE(ui::Image::sizeOfFile(folder.file("missing.bmp")));
 }
 
