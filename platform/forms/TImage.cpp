@@ -1,5 +1,7 @@
 #include "platform/forms/TImage.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "platform/forms/LayoutProperties.h"
@@ -35,16 +37,12 @@ TImage::TImage(TForm& owner) : TControl(owner, Windowed::no) {
 }
 
 std::optional<TImage::FileStamp> TImage::stampOf(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
         return std::nullopt;
     }
-    const auto written = std::filesystem::last_write_time(path, error);
-    if (error) {
-        return std::nullopt;
-    }
-    return FileStamp{size, written};
+    return FileStamp{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
+                     static_cast<long long>(status.st_mtim.tv_nsec)};
 }
 
 bool TImage::LoadPicture(const std::string& path) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <optional>
 
 #include "platform/forms/TControl.h"
@@ -51,8 +49,9 @@ protected:
 
 private:
     struct FileStamp {
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type written{};
+        long long size = 0;
+        long long writtenSeconds = 0;
+        long long writtenNanoseconds = 0;
         friend bool operator==(const FileStamp&, const FileStamp&) = default;
     };
 
