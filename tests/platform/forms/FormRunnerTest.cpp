@@ -111,6 +111,7 @@ TEST_F(FormRunnerTest, AMenuItemIsChosenByItsCaption) {
 }
 
 struct FailingLine {
+    const char* name;
     const char* script;
     const char* said;
 };
@@ -126,11 +127,12 @@ TEST_P(FormRunnerFailureTest, SaysWhatIsWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, FormRunnerFailureTest,
     testing::Values(
-        FailingLine{"click NoSuchImage\n", "test.txt:1: click: no control is named \"NoSuchImage\"\n"},
-        FailingLine{"click ModeBox\ndrag BeeCheckBox 10,a\n", "test.txt:2: drag: dx,dy expected after the target\n"},
-        FailingLine{"menu \"Language\"\ntray right-click\n",
+        FailingLine{"UnknownName", "click NoSuchImage\n", "test.txt:1: click: no control is named \"NoSuchImage\"\n"},
+        FailingLine{"NoOffset", "click ModeBox\ndrag BeeCheckBox 10,a\n", "test.txt:2: drag: dx,dy expected after the target\n"},
+        FailingLine{"SubMenuCaption", "menu \"Language\"\ntray right-click\n",
                     "test.txt:1: menu: no menu item is shown as \"Language\"\n"},
-        FailingLine{"menu \"Deutsch\"\nclick EQResetImage\n", "test.txt:1: menu: no menu appeared\n"}));
+        FailingLine{"NoMenuOpened", "menu \"Deutsch\"\nclick EQResetImage\n", "test.txt:1: menu: no menu appeared\n"}),
+    [](const testing::TestParamInfo<FailingLine>& line) { return std::string(line.param.name); });
 
 TEST_F(FormRunnerTest, AHiddenComponentIsNotShown) {
     get<TImage>("EQResetImage").Hide();
