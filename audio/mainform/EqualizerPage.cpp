@@ -131,17 +131,22 @@ void EqualizerPage::EQENClick() {
 
 void EqualizerPage::PresetClick(int preset) {
     m_state.m_iCurrentPreset = preset;
-    ApplyPreset(preset);
+    ApplyPreset(preset, Look::shown);
 }
 
-// A flat preset reaches the headset only as "off".
-void EqualizerPage::ApplyPreset(int preset) {
+// A flat preset reaches the headset only as "off". Callers that redraw the
+// whole window afterwards leave the look to that.
+void EqualizerPage::ApplyPreset(int preset, Look look) {
     m_state.LoadPreset(preset);
     m_bFlat = eqmath::IsFlat(m_state.m_eqRecord);
     if (!m_bFlat) {
         WriteRecord();
     }
-    ShowLook();
+    if (look == Look::shown) {
+        ShowLook();
+    } else {
+        Redraw();
+    }
     ApplyOnOff(m_state.m_iEQEN);
 }
 
@@ -183,8 +188,8 @@ void EqualizerPage::ResetClick() {
     }
     if (values) {
         StorePresetValues(preset, *values);
-        ApplyPreset(preset);
-        ApplyPreset(m_state.m_iCurrentPreset);
+        ApplyPreset(preset, Look::shown);
+        ApplyPreset(m_state.m_iCurrentPreset, Look::shown);
     } else {
         m_state.m_eqRecord = EqualizerRecord{};
     }
@@ -291,8 +296,8 @@ void EqualizerPage::ReadFromEeprom() {
         }
     }
     StorePresetValues(1, values);
-    ApplyPreset(1);
-    ApplyPreset(m_state.m_iCurrentPreset);
+    ApplyPreset(1, Look::left);
+    ApplyPreset(m_state.m_iCurrentPreset, Look::left);
     EqualizerRecord read;
     read.m_wEQValue = values.m_wGain;
     m_bFlat = eqmath::IsFlat(read);
@@ -309,12 +314,12 @@ void EqualizerPage::PresetRead(int preset) {
     StorePositions(preset);
 }
 
+// The profile's reading redraws the window once it is done.
 void EqualizerPage::PresetSelected() {
-    ApplyPreset(m_state.m_iCurrentPreset);
+    ApplyPreset(m_state.m_iCurrentPreset, Look::left);
 }
 
 void EqualizerPage::SwitchRead() {
-    ShowLook();
     ApplyOnOff(m_state.m_iEQEN);
 }
 

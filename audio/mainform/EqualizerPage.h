@@ -63,7 +63,8 @@ public:
     void ResetClick();
     // The wanted state through the SDK, held off while flat; nothing without an active headset.
     void ApplyOnOff(int wanted);
-    // The gains and on/off state the headset keeps become preset S1.
+    // The gains and on/off state the headset keeps become preset S1; the
+    // caller redraws the window.
     void ReadFromEeprom();
     // Closing the panel: RESET, then the equalizer off.
     void Close();
@@ -97,7 +98,9 @@ private:
         int m_iOn = 0;
     };
 
-    void ApplyPreset(int preset);
+    // Whether the window's look follows at once.
+    enum class Look { shown, left };
+    void ApplyPreset(int preset, Look look);
     void StorePresetValues(int preset, const PresetValues& values);
     std::optional<PresetValues> DefaultPreset(int preset) const;
     void SendBand(std::size_t band);

@@ -98,6 +98,7 @@ void TAudioMainForm::CreateSteps() {
     if (m_device.m_bDeviceActive && m_state.m_iEQFromEEPROM != 0) {
         m_equalizer->ReadFromEeprom();
         m_equalizer->ReadFromEeprom();
+        RefreshPage();
     }
     m_device.m_bButtonThreadBusy = false;
     m_device.m_iArrivalCount = 0;
