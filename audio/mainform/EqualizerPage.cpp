@@ -41,21 +41,16 @@ EqualizerImage imageOf(const EqualizerRecord& record) {
     return image;
 }
 
-template <typename T>
-T* find(forms::TForm& form, const std::string& name) {
-    return form.Find<T>(name);
-}
-
 }  // namespace
 
 EqualizerPage::EqualizerPage(forms::TForm& form, AudioState& state, HeadsetState& device, AudioSdk& sdk,
                              EqualizerSettings settings)
-    : m_form(form), m_state(state), m_device(device), m_sdk(sdk), m_settings(std::move(settings)) {
+    : m_state(state), m_device(device), m_sdk(sdk), m_settings(std::move(settings)) {
     for (std::size_t n = 0; n < kEqBands; ++n) {
         const std::string stem = std::string("EQ") + kBandNames[n];
-        m_bands[n] = {find<forms::TImage>(form, stem + "SliderImage"), find<forms::TImage>(form, stem + "BarImage"),
-                      find<forms::TImage>(form, stem + "BarDownImage"),
-                      find<forms::TLabel>(form, stem + "ValueLabel"), find<forms::TControl>(form, stem + "Label")};
+        m_bands[n] = {form.Find<forms::TImage>(stem + "SliderImage"), form.Find<forms::TImage>(stem + "BarImage"),
+                      form.Find<forms::TImage>(stem + "BarDownImage"), form.Find<forms::TLabel>(stem + "ValueLabel"),
+                      form.Find<forms::TControl>(stem + "Label")};
     }
 }
 
@@ -75,7 +70,7 @@ void EqualizerPage::HookSliders(SliderHook& hook) {
         }
         HookedSlider slider;
         slider.m_pKnob = band.m_pKnob;
-        for (forms::TControl* bar : {static_cast<forms::TControl*>(band.m_pBar), static_cast<forms::TControl*>(band.m_pLowerBar)}) {
+        for (forms::TImage* bar : {band.m_pBar, band.m_pLowerBar}) {
             if (bar != nullptr) {
                 slider.m_bars.push_back(bar);
             }
@@ -365,7 +360,7 @@ void EqualizerPage::RedrawBand(const Band& band, std::uint16_t gain, const Slide
     if (band.m_pCaption != nullptr) {
         value.SetFont(band.m_pCaption->Font());
     }
-    const forms::TControl& column = band.m_pBar != nullptr ? *band.m_pBar : static_cast<const forms::TControl&>(knob);
+    const forms::TControl& column = band.m_pBar != nullptr ? *band.m_pBar : knob;
     const int top = travel.m_iTop - value.Height() - kValueLabelGap;
     value.SetBounds(column.Left() + column.Width() / 2 - value.Width() / 2, top, value.Width(), value.Height());
     value.SetVisible(m_iPage == PageEQ && knob.Visible());

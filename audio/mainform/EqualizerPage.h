@@ -110,7 +110,6 @@ private:
     void RedrawBand(const Band& band, std::uint16_t gain, const SliderTravel& travel);
     void ShowLook();
 
-    forms::TForm& m_form;
     AudioState& m_state;
     HeadsetState& m_device;
     AudioSdk& m_sdk;

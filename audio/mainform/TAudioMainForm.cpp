@@ -82,6 +82,11 @@ void TAudioMainForm::CreateSteps() {
     LoadPresentation();
     FindHeadsetAtStartUp();
     PrepareEqualizer();
+    m_profiles = std::make_unique<SoundProfiles>(m_state, *this, m_config, m_strProgramFolder);
+    if (m_config.m_mainWindow.m_iDefaultIni == 1) {
+        m_profiles->LoadDefaultProfile(m_config.m_install.m_strInstallFolderName);
+        m_profiles->ReadDefaultSwitches(m_config.m_install.m_strInstallFolderName);
+    }
     if (m_device.m_bDeviceActive) {
         PrepareActiveHeadset();
     }
@@ -188,8 +193,7 @@ void TAudioMainForm::PrepareActiveHeadset() {
     m_sdk.fnDLLQ9_SetVirtual7ch1_Scalar(m_config.m_mainWindow.m_fV7ch1Scalar);
 }
 
-// The preset buffer and sliders, then the default profile's presets and
-// switches when the configuration asks for them.
+// The EQ page with its preset buffer, and the mouse hook its sliders move by.
 void TAudioMainForm::PrepareEqualizer() {
     const std::string& folder = m_config.m_install.m_strInstallFolderName;
     m_equalizer = std::make_unique<EqualizerPage>(
@@ -202,11 +206,6 @@ void TAudioMainForm::PrepareEqualizer() {
     m_sliderHook->deviceActive = [this] { return m_device.m_bDeviceActive; };
     m_sliderHook->showWarning = [this] { ShowWarning(); };
     m_equalizer->HookSliders(*m_sliderHook);
-    m_profiles = std::make_unique<SoundProfiles>(m_state, *this, m_config, m_strProgramFolder);
-    if (m_config.m_mainWindow.m_iDefaultIni == 1) {
-        m_profiles->LoadDefaultProfile(folder);
-        m_profiles->ReadDefaultSwitches(folder);
-    }
 }
 
 void TAudioMainForm::WireEvents() {

@@ -231,6 +231,22 @@ TEST_F(EqualizerPageTest, ResetTakesTheDefaultProfilesBandsSnappedToTheirSliders
     EXPECT_EQ(form->State().Preset(1).m_wEQValue, Gains());
 }
 
+TEST_F(EqualizerPageTest, WithDefaultIniOneTheDefaultProfileGivesThePresetsAtStartUp) {
+    Configure("DefaultIni=0", "DefaultIni=1");
+    Open();
+    Close();
+    std::filesystem::rename(ProfileFile("LastProfile.ini"), ProfileFile("DefaultProfile.ini"));
+    WriteIniString(ProfileFile("DefaultProfile.ini"), "EQ", "S1", "0x9FF,0x400,0x400,0x400,0x200,1");
+    WriteIniString(ProfileFile("DefaultProfile.ini"), "EQ", "EQEN", "1");
+    Open();
+    EXPECT_EQ(Gains(), (std::array<std::uint16_t, kEqBands>{0x9FF, 0x400, 0x400, 0x400, 0x200}));
+    EXPECT_EQ(EqualizerRegisters(),
+              (std::vector<std::uint16_t>{0xFF, 0x09, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04, 0x00, 0xE2}));
+    EXPECT_TRUE(EqualizerOn());
+    EXPECT_EQ(KnobTop(0), Top());
+    EXPECT_EQ(Value(4), "200");
+}
+
 TEST_F(EqualizerPageTest, ResetWithoutAUsableDefaultPresetIsFlat) {
     Configure("DefaultIni=0", "DefaultIni=2");
     config.write("SonvairApp/DefaultProfile.ini", "[EQ]\r\nS1=0x708,0x2FE\r\n");
