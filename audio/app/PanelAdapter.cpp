@@ -44,6 +44,11 @@ std::string StateLines(const AudioState& s) {
         << " fbm=" << s.m_iFBM << " effect=" << s.m_iCurrentEffect << " 7ch1=" << s.m_i7ch1EN
         << " enc=" << s.m_iENCEN << "/" << s.m_iENCValue << " vm=" << s.m_iVoiceMagicEN << "/"
         << s.m_iVoiceMagicMode << " led=" << s.m_iLEDON << "\n";
+    out << "state eq gains=" << std::hex;
+    for (std::size_t band = 0; band < kEqBands; ++band) {
+        out << (band > 0 ? "," : "") << s.m_eqRecord.m_wEQValue[band];
+    }
+    out << std::dec << "\n";
     return out.str();
 }
 
