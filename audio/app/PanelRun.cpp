@@ -1,18 +1,16 @@
 #include "audio/app/PanelRun.h"
 
-#include <fstream>
-#include <iostream>
 #include <memory>
 
-#include "audio/app/PanelScenario.h"
+#include "audio/app/PanelAdapter.h"
 #include "audio/mainform/TAudioMainForm.h"
 #include "audio/settings/PanelConfigFile.h"
 #include "audio/startup/PanelInstance.h"
 #include "audio/startup/PanelSwitches.h"
 #include "audio/startup/ServiceControlRun.h"
-#include "platform/core/DebugOutput.h"
 #include "platform/core/TerminationSignals.h"
 #include "platform/forms/TApplication.h"
+#include "platform/scenario/ProgramOptions.h"
 #include "platform/service/SimulatedServiceManager.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Messaging.h"
@@ -42,7 +40,7 @@ std::shared_ptr<sim::EmulatedHeadset> PlugEmulatedHeadset(sim::Machine& machine)
 
 }  // namespace
 
-int RunPanel(const PanelRunOptions& options) {
+int RunPanel(const scenario::ProgramOptions& options, const std::vector<std::string>& commandLine) {
     auto lock = ClaimPanelInstance();
     if (lock == nullptr) {
         return 0;  // the first panel came to the front
@@ -54,7 +52,7 @@ int RunPanel(const PanelRunOptions& options) {
         machine = std::make_unique<sim::Machine>();
         headset = PlugEmulatedHeadset(*machine);
     }
-    auto form = forms::Application->CreateForm<TAudioMainForm>(PanelProgramFolder(), options.commandLine);
+    auto form = forms::Application->CreateForm<TAudioMainForm>(PanelProgramFolder(), commandLine);
     if (form->Unbound()) {
         return 0;
     }
@@ -68,118 +66,70 @@ int RunPanel(const PanelRunOptions& options) {
 
 namespace {
 
-class ScriptRun {
+// The program's start as the entry takes it, under the runner: the service
+// run's codes go to a simulated "AudioDeviceService"; the main form's modal
+// run is where the runner's window lines take over, and a close ends it.
+class PanelScriptRun {
 public:
-    explicit ScriptRun(const PanelRunOptions& options)
-        : m_options(options), m_headset(std::make_shared<sim::EmulatedHeadset>()),
-          m_scenario(m_driver, m_machine, m_headset, [this] { return ServiceLine(); }) {
+    PanelScriptRun(const scenario::ProgramOptions& options, const std::vector<std::string>& commandLine)
+        : m_options(options), m_commandLine(commandLine), m_headset(std::make_shared<sim::EmulatedHeadset>()),
+          m_adapter(m_driver, m_machine, m_headset, m_services) {
         m_services.add("AudioDeviceService");
         service::installServiceManager(&m_services);
-        core::setDebugSink([this](std::string_view text) { m_scenario.AddDebug(text); });
     }
-    ~ScriptRun() {
-        core::setDebugSink({});
-        service::installServiceManager(nullptr);
-    }
+    ~PanelScriptRun() { service::installServiceManager(nullptr); }
 
-    int Run(const std::vector<std::string>& lines) {
-        std::size_t next = 0;
-        const bool hasStart = std::find(lines.begin(), lines.end(), "start") != lines.end();
+    int Run() {
         if (m_options.simulate) {
             m_headset->plugInto(m_machine);
         }
-        if (hasStart && !RunUntil(lines, next, "start", nullptr)) {
-            return 1;
-        }
-        Start();
-        if (m_form != nullptr && !RunUntil(lines, next, "quit", m_form.get())) {
-            return 1;
-        }
-        if (m_form != nullptr) {
-            if (!m_bClosed) {
-                ui::SendMessage(m_form.get(), ui::WM_CLOSE);
-            }
-            m_form.reset();
-            m_driver.runUntilIdle();
-        }
-        return RunUntil(lines, next, "", nullptr) ? 0 : 1;
+        return scenario::runScriptFile(m_options.script, m_adapter, m_driver, [this] { Start(); });
     }
 
 private:
-    // The program's start as the entry takes it, with the service run's code kept for the dump.
     void Start() {
-        const PanelSwitch choice = ParsePanelSwitches(m_options.commandLine);
+        const PanelSwitch choice = ParsePanelSwitches(m_commandLine);
         if (!StartsPanel(choice)) {
             RunServiceControl(choice, m_services, core::systemClock());
             return;
         }
-        m_lock = ClaimPanelInstance();
-        if (m_lock == nullptr) {
+        auto lock = ClaimPanelInstance();
+        if (lock == nullptr) {
             return;
         }
-        m_form = forms::Application->CreateForm<TAudioMainForm>(PanelProgramFolder(), m_options.commandLine);
-        if (m_form->Unbound()) {
-            m_form.reset();
+        auto form = forms::Application->CreateForm<TAudioMainForm>(PanelProgramFolder(), m_commandLine);
+        if (form->Unbound()) {
             return;
         }
-        AnswerLaterStarts(*m_lock, *m_form);
-        m_form->OnClose = [this](forms::TObject*, forms::TCloseAction&) { m_bClosed = true; };
-        m_form->Show();
-        m_driver.activate(*m_form);
+        m_adapter.SetForm(form.get());
+        AnswerLaterStarts(*lock, *form);
+        bool closed = false;
+        // A close ends the run as it ends the program's loop.
+        form->OnClose = [&closed](forms::TObject*, forms::TCloseAction&) { closed = true; };
+        form->Show();
+        m_driver.activate(*form);
+        m_driver.runUntilIdle();
+        form->runModal();
+        if (!closed && form->exists()) {
+            ui::SendMessage(form.get(), ui::WM_CLOSE);
+        }
+        form.reset();
+        m_adapter.SetForm(nullptr);
         m_driver.runUntilIdle();
     }
 
-    bool RunUntil(const std::vector<std::string>& lines, std::size_t& next, const std::string& end,
-                  TAudioMainForm* form) {
-        while (next < lines.size()) {
-            const std::string& line = lines[next++];
-            if (!end.empty() && SplitScenarioLine(line).first == end) {
-                return true;
-            }
-            std::string error;
-            if (!m_scenario.Run(line, form, error)) {
-                std::cerr << m_options.script << ":" << next << ": " << line << ": " << error << "\n";
-                return false;
-            }
-            if (form != nullptr && (m_bClosed || !form->exists())) {
-                return true;
-            }
-        }
-        return true;
-    }
-
-    std::string ServiceLine() {
-        std::string line = "service AudioDeviceService controls=";
-        const auto& controls = m_services.service("AudioDeviceService").controls;
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            line += (i > 0 ? "," : "") + std::to_string(controls[i]);
-        }
-        return line + " panel=" + (m_form != nullptr ? "1" : "0") + "\n";
-    }
-
-    const PanelRunOptions& m_options;
+    const scenario::ProgramOptions& m_options;
+    const std::vector<std::string>& m_commandLine;
     ui::headless::Driver m_driver;
     sim::Machine m_machine;
     std::shared_ptr<sim::EmulatedHeadset> m_headset;
     service::SimulatedServiceManager m_services;
-    PanelScenario m_scenario;
-    std::unique_ptr<core::SingleInstanceLock> m_lock;
-    std::unique_ptr<TAudioMainForm> m_form;
-    bool m_bClosed = false;  // the main form closed: the program's loop would end
+    PanelAdapter m_adapter;
 };
 
 }  // namespace
 
-int RunPanelScript(const PanelRunOptions& options) {
-    std::ifstream in(options.script);
-    if (!in) {
-        std::cerr << "sonvair-app: cannot read " << options.script << "\n";
-        return 2;
-    }
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    ScriptRun run(options);
-    return run.Run(lines);
+int RunPanelScript(const scenario::ProgramOptions& options, const std::vector<std::string>& commandLine) {
+    PanelScriptRun run(options, commandLine);
+    return run.Run();
 }

@@ -92,6 +92,12 @@ void TAudioMainForm::AfterActivation() {
     m_device.m_pCaptureEndpoint.reset();
     m_device.m_pCaptureEndpoint =
         FindCaptureEndpoint(m_device.m_identity.m_wVendorId, m_device.m_identity.m_wProductId);
+    if (m_state.m_iEQFromEEPROM != 0) {
+        m_equalizer->ReadFromEeprom();
+        m_equalizer->ReadFromEeprom();
+    } else if (m_state.m_iEQEN != 0) {
+        m_equalizer->ApplyOnOff(1);
+    }
     if (m_sdk.fnDLLQ9_SetVirtual7ch1_OnOff(m_state.m_i7ch1EN) != 0) {
         m_sdk.fnDLLQ9_SetVirtual7ch1_OnOff(m_state.m_i7ch1EN);
     }

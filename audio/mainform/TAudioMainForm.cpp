@@ -81,6 +81,12 @@ void TAudioMainForm::CreateSteps() {
     ReadSettings();
     LoadPresentation();
     FindHeadsetAtStartUp();
+    PrepareEqualizer();
+    m_profiles = std::make_unique<SoundProfiles>(m_state, *this, m_config, m_strProgramFolder);
+    if (m_config.m_mainWindow.m_iDefaultIni == 1) {
+        m_profiles->LoadDefaultProfile(m_config.m_install.m_strInstallFolderName);
+        m_profiles->ReadDefaultSwitches(m_config.m_install.m_strInstallFolderName);
+    }
     if (m_device.m_bDeviceActive) {
         PrepareActiveHeadset();
     }
@@ -93,8 +99,12 @@ void TAudioMainForm::CreateSteps() {
         bee->Hide();
     }
     RefreshPage();
-    m_profiles = std::make_unique<SoundProfiles>(m_state, *this, m_config, m_strProgramFolder);
     m_profiles->LoadLastProfile(m_config.m_install.m_strInstallFolderName);
+    if (m_device.m_bDeviceActive && m_state.m_iEQFromEEPROM != 0) {
+        m_equalizer->ReadFromEeprom();
+        m_equalizer->ReadFromEeprom();
+        RefreshPage();
+    }
     m_device.m_bButtonThreadBusy = false;
     m_device.m_iArrivalCount = 0;
     WireEvents();
@@ -183,6 +193,21 @@ void TAudioMainForm::PrepareActiveHeadset() {
     m_sdk.fnDLLQ9_SetVirtual7ch1_Scalar(m_config.m_mainWindow.m_fV7ch1Scalar);
 }
 
+// The EQ page with its preset buffer, and the mouse hook its sliders move by.
+void TAudioMainForm::PrepareEqualizer() {
+    const std::string& folder = m_config.m_install.m_strInstallFolderName;
+    m_equalizer = std::make_unique<EqualizerPage>(
+        *this, m_state, m_device, m_sdk,
+        EqualizerSettings{m_config.m_mainWindow.m_iDefaultIni, DefaultProfilePath(folder)});
+    m_equalizer->travel = [this] { return m_presentation->Skin().Settings().m_eqSlider; };
+    m_equalizer->lookChanged = [this] { RefreshPage(); };
+    m_equalizer->Prepare();
+    m_sliderHook = std::make_unique<SliderHook>(*this);
+    m_sliderHook->deviceActive = [this] { return m_device.m_bDeviceActive; };
+    m_sliderHook->showWarning = [this] { ShowWarning(); };
+    m_equalizer->HookSliders(*m_sliderHook);
+}
+
 void TAudioMainForm::WireEvents() {
     OnActivate = [this](forms::TForm* sender) { FormActivate(sender); };
     OnDestroy = [this](forms::TForm* sender) { FormDestroy(sender); };
@@ -198,6 +223,8 @@ void TAudioMainForm::WireEvents() {
         } else if (pageOfTag(control->Tag()) != 0 && name.ends_with("Label")) {
             control->OnMouseDown = [this](forms::TObject* s, forms::TMouseButton b, forms::TShiftState sh, int x,
                                           int y) { OnLabelPageMouseDown(s, b, sh, x, y); };
+        } else if (control->Tag() == TagEQReset) {
+            control->OnClick = [this](forms::TObject*) { m_equalizer->ResetClick(); };
         } else if (control->Tag() != 0) {
             control->OnMouseDown = [this](forms::TObject* s, forms::TMouseButton b, forms::TShiftState sh, int x,
                                           int y) { OnImageMouseDown(s, b, sh, x, y); };
@@ -216,6 +243,9 @@ void TAudioMainForm::WireEvents() {
 }
 
 void TAudioMainForm::FormCreate(forms::TForm*) {
+    if (m_sliderHook != nullptr) {
+        m_sliderHook->Install();
+    }
     core::debugOutput("FormCreate");
 }
 
@@ -265,6 +295,8 @@ void TAudioMainForm::OnImageMouseDown(forms::TObject* Sender, forms::TMouseButto
         ChangePage(page);
     } else if (tag == TagSync && m_device.m_bDeviceActive) {
         m_device.m_bSync = !m_device.m_bSync;
+    } else {
+        m_equalizer->ImageMouseDown(tag);
     }
 }
 
@@ -333,6 +365,9 @@ void TAudioMainForm::RefreshPage() {
     m_presentation->Language().ApplyCaptions(look);
     m_presentation->Skin().ShowPage(look.m_iCurrentPage, look);
     m_presentation->Language().ShowPage(look.m_iCurrentPage);
+    if (m_equalizer != nullptr) {
+        m_equalizer->Redraw(look.m_iCurrentPage);
+    }
     ShowSwatches(look.m_iCurrentPage == PageLED);
 }
 
@@ -416,11 +451,8 @@ void TAudioMainForm::FormDestroy(forms::TForm*) {
 }
 
 void TAudioMainForm::ResetHeadset() {
+    m_equalizer->Close();
     auto device = OpenHidInterface(m_device.m_identity.m_wVendorId, m_device.m_identity.m_wProductId);
-    if (device != nullptr && m_device.m_bSync) {
-        chip::WriteEqualizer(*device, EqualizerImage{});
-    }
-    m_sdk.fnDLLQ9_SetEQ_OnOff_ById(0, 0);
     if (device != nullptr && m_device.m_bSync) {
         chip::Write3D(*device, true, 10, 3, 10, 3);
     }

@@ -6,9 +6,11 @@
 
 #include "audio/device/HeadsetActivation.h"
 #include "audio/device/audiosdk/AudioSdk.h"
+#include "audio/mainform/EqualizerPage.h"
 #include "audio/mainform/HeadsetState.h"
 #include "audio/mainform/PanelPresentation.h"
 #include "audio/mainform/PluginMenu.h"
+#include "audio/mainform/SliderHook.h"
 #include "audio/settings/AudioState.h"
 #include "audio/settings/PanelConfiguration.h"
 #include "audio/settings/SoundProfileView.h"
@@ -40,9 +42,9 @@ enum MainFormTag : int {
     TagPageMic = 26,
     TagPageVirtual7ch1 = 27,
     TagSync = 28,
-    TagPageLED = 29,
-    TagPageENC = 30,
-    TagPageVMEffect = 31,
+    TagPageENC = 34,
+    TagPageVMEffect = 35,
+    TagPageLED = 228,
 };
 
 // The panel's main window: built from its layout file, dressed by the skin
@@ -81,15 +83,16 @@ public:
     const PanelConfiguration& Configuration() const { return m_config; }
     PanelPresentation& Presentation() { return *m_presentation; }
     PluginMenu& Plugins() { return *m_plugins; }
+    EqualizerPage& Equalizer() { return *m_equalizer; }
     bool PollRunning() const;
     ui::UINT RegisteredMessage(const std::string& name) const;
 
     // SoundProfileView: the pages' parts of these come with the pages.
     bool CanOpenHeadset() override;
     ui::Window* DialogOwner() override { return this; }
-    void EqPresetRead(int) override {}
-    void EqPresetSelected() override {}
-    void EqSwitchRead() override {}
+    void EqPresetRead(int preset) override { m_equalizer->PresetRead(preset); }
+    void EqPresetSelected() override { m_equalizer->PresetSelected(); }
+    void EqSwitchRead() override { m_equalizer->SwitchRead(); }
     void D3SwitchRead() override {}
     void EffectRead() override {}
     void SurroundRead() override {}
@@ -107,6 +110,7 @@ private:
     void LoadPresentation();
     void FindHeadsetAtStartUp();
     void PrepareActiveHeadset();
+    void PrepareEqualizer();
     void WireEvents();
     void RegisterMessages();
 
@@ -138,6 +142,8 @@ private:
     std::unique_ptr<PanelPresentation> m_presentation;
     std::unique_ptr<SoundProfiles> m_profiles;
     std::unique_ptr<PluginMenu> m_plugins;
+    std::unique_ptr<EqualizerPage> m_equalizer;
+    std::unique_ptr<SliderHook> m_sliderHook;
     std::unique_ptr<ui::DeviceNotification> m_notification;
     std::unique_ptr<ui::BroadcastListener> m_broadcast;
     ui::UINT m_uZrxAppExit = 0;

@@ -1,6 +1,5 @@
 #include "audio/settings/PanelConfigFile.h"
 
-#include <cstdlib>
 
 #include "audio/settings/CIniMgr.h"
 #include "audio/settings/ConfigValues.h"
@@ -19,12 +18,12 @@ constexpr std::size_t kPluginKeyCharacters = 31;
 }  // namespace
 
 std::string PanelProgramFolder() {
-    const char* home = std::getenv("SONVAIR_HOME");
-    if ((home == nullptr || *home == '\0') && core::runsInstalled()) {
+    const std::string folder = core::programFolder("SONVAIR_HOME");
+    if (folder == core::executableFolder() && core::runsInstalled()) {
         // Installed, the program's files lie in its own folder under the prefix, not beside it in bin.
         return core::joinPath(core::parentFolder(core::executableFolder()), SONVAIR_INSTALLED_FOLDER);
     }
-    return core::programFolder("SONVAIR_HOME");
+    return folder;
 }
 
 std::string ProgramConfigPath(const std::string& programFolder) {

@@ -2,6 +2,7 @@
 // menus, the tray, and looking at the state.
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -27,6 +28,7 @@ void Runner::addCommonVerbs(VerbTable& verbs) {
                    return true;
                }});
     verbs.add({"wheel", 2, 2, Phase::window, false, false, member(&Runner::pointer)});
+    verbs.add({"drag", 2, 2, Phase::window, false, false, member(&Runner::pointer)});
     verbs.add({"key", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
     verbs.add({"keystroke", 1, 2, Phase::window, false, false, member(&Runner::keyEvent)});
     verbs.add({"type", 1, 1, Phase::window, false, false, [](Runner& runner, const Line& line) {
@@ -59,6 +61,18 @@ void Runner::addCommonVerbs(VerbTable& verbs) {
                }});
     verbs.add({"menu", 1, 1, Phase::window, true, false, [](Runner& runner, const Line& line) {
                    return runner.queued(line, runner.expectations_.answerMenu(line));
+               }});
+    verbs.add({"color-dialog", 1, 1, Phase::window, true, false, [](Runner& runner, const Line& line) {
+                   if (line.words[0] == "cancel") {
+                       runner.driver_.answerColorDialog(std::nullopt);
+                       return true;
+                   }
+                   auto color = parseNumber(line.words[0]);
+                   if (!color || *color > 0xFFFFFF) {
+                       return runner.fail(line, "0xBBGGRR or cancel expected");
+                   }
+                   runner.driver_.answerColorDialog(static_cast<ui::COLORREF>(*color));
+                   return true;
                }});
     verbs.add({"tray", 1, 1, Phase::window, false, false, member(&Runner::tray)});
     verbs.add({"screenshot", 1, 2, Phase::window, false, false, member(&Runner::screenshot)});
@@ -100,6 +114,12 @@ bool Runner::pointer(const Line& line) {
         driver_.mouseUp(window, point);
     } else if (line.verb == "move") {
         driver_.mouseMove(window, point);
+    } else if (line.verb == "drag") {
+        auto offset = parsePoint(line.words[1]);
+        if (!offset) {
+            return fail(line, "dx,dy expected after the target");
+        }
+        drag(window, point, *offset);
     } else if (line.verb == "wheel") {
         auto notches = parseSigned(line.words[1]);
         if (!notches) {
@@ -108,6 +128,19 @@ bool Runner::pointer(const Line& line) {
         driver_.wheel(window, point, *notches * ui::WHEEL_DELTA);
     }
     return true;
+}
+
+// As a hand would: the button goes down on the target, the pointer moves in
+// steps of at most 4 pixels (each one a move message, so hooks and the control
+// see them all), and the button comes up at the end.
+void Runner::drag(ui::Window& window, ui::Point start, ui::Point offset) {
+    driver_.mouseMove(window, start);
+    driver_.mouseDown(window, start);
+    const int steps = std::max({1, (std::abs(offset.x) + 3) / 4, (std::abs(offset.y) + 3) / 4});
+    for (int i = 1; i <= steps; ++i) {
+        driver_.mouseMove(window, {start.x + offset.x * i / steps, start.y + offset.y * i / steps});
+    }
+    driver_.mouseUp(window, {start.x + offset.x, start.y + offset.y});
 }
 
 bool Runner::keyEvent(const Line& line) {

@@ -84,11 +84,14 @@ std::optional<std::string> Expectations::answerFileDialog(const Line& line) {
 std::optional<std::string> Expectations::answerMenu(const Line& line) {
     std::optional<ui::UINT> command;
     if (line.words[0] != "dismiss") {
-        auto number = parseNumber(line.words[0]);
-        if (!number) {
-            return "a command number or \"dismiss\" expected";
+        if (auto number = parseNumber(line.words[0])) {
+            command = static_cast<ui::UINT>(*number);
+        } else {
+            command = adapter_.menuCommand(line.words[0]);
+            if (!command) {
+                return "no menu item is shown as \"" + line.words[0] + "\"";
+            }
         }
-        command = static_cast<ui::UINT>(*number);
     }
     auto expected = std::make_shared<Expected>(Expected{Expected::Kind::menu, line, {}, {}});
     expected->seenBefore = driver_.popupMenus().size();

@@ -5,6 +5,15 @@
 
 namespace scenario {
 
+std::optional<NamedControl> ProgramAdapter::namedControl(const std::string& name, std::string& whyNot) {
+    whyNot = "\"" + name + "\" is neither a control id nor x,y";
+    return std::nullopt;
+}
+
+std::optional<ui::UINT> ProgramAdapter::menuCommand(const std::string&) {
+    return std::nullopt;
+}
+
 std::pair<std::string, std::string> ProgramAdapter::describeDialog(ui::Window& dialog) {
     return {dialog.title(), {}};
 }

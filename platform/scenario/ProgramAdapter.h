@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,13 @@ struct Control {
     std::string words;  // more "name=value" words for the dump, e.g. caption="OK"
 };
 
+// A control a target names by a word that is neither an id nor x,y (a form
+// component's name): its window and its centre in that window's client coordinates.
+struct NamedControl {
+    ui::Window* window = nullptr;
+    ui::Point point;
+};
+
 // A part of the state that `dump PART` prints and `dump all` includes.
 struct DumpPart {
     std::string name;
@@ -45,6 +53,12 @@ public:
     virtual bool isMainWindow(ui::Window& window) = 0;
     // The controls of an open window (main, dialog or popup), in their order.
     virtual std::vector<Control> controls(ui::Window& window) = 0;
+    // The control a target names by its name; nullopt (with why) when there is none
+    // or it is not shown. The default knows no names.
+    virtual std::optional<NamedControl> namedControl(const std::string& name, std::string& whyNot);
+    // The command of the menu item shown with this caption, for `menu "CAPTION"`;
+    // nullopt when no menu of the program has one. The default knows no captions.
+    virtual std::optional<ui::UINT> menuCommand(const std::string& caption);
     // Title and text of a dialog, as expect-dialog compares them.
     virtual std::pair<std::string, std::string> describeDialog(ui::Window& dialog);
     // The lines of `dump window` about the main window.

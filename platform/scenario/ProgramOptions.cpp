@@ -11,7 +11,8 @@
 namespace scenario {
 
 std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program,
-                                                  const std::vector<std::string>& programSwitches) {
+                                                  const std::vector<std::string>& programSwitches,
+                                                  const std::function<bool(const std::string&)>& takesArgument) {
     std::string usage = "usage: " + program;
     for (const std::string& programSwitch : programSwitches) {
         usage += " [" + programSwitch + "]";
@@ -22,12 +23,15 @@ std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const s
         const std::string arg = argv[i];
         if (std::find(programSwitches.begin(), programSwitches.end(), arg) != programSwitches.end()) {
             options.switches.insert(arg);
+            options.arguments.push_back(arg);
         } else if (arg == "--simulate") {
             options.simulate = true;
         } else if (arg == "--headless") {
             options.headless = true;
         } else if ((arg == "--script" || arg == "--program-folder") && i + 1 < argc) {
             (arg == "--script" ? options.script : options.programFolder) = argv[++i];
+        } else if (takesArgument && takesArgument(arg)) {
+            options.arguments.push_back(arg);
         } else if (arg == "--help" || arg == "-h") {
             std::cout << usage;
             std::exit(0);

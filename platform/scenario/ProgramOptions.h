@@ -26,14 +26,19 @@ struct ProgramOptions {
     std::string script;
     std::string programFolder;
     std::set<std::string> switches;  // the program's own that were given, e.g. "--tray"
+    // The program's own words in the order given: its switches and whatever
+    // else it takes (a program that reads its own command line, e.g. "-SERVICEstart").
+    std::vector<std::string> arguments;
 
     bool has(const std::string& programSwitch) const { return switches.contains(programSwitch); }
 };
 
 // Parses the command line; nullopt (said on stderr) for an option it does not
-// know. --help prints the usage and ends the process.
-std::optional<ProgramOptions> parseProgramOptions(int argc, char** argv, const std::string& program,
-                                                  const std::vector<std::string>& programSwitches = {});
+// know. --help prints the usage and ends the process. `takesArgument` lets the
+// program keep other words as its own (in `arguments`) instead of refusing them.
+std::optional<ProgramOptions> parseProgramOptions(
+    int argc, char** argv, const std::string& program, const std::vector<std::string>& programSwitches = {},
+    const std::function<bool(const std::string& argument)>& takesArgument = {});
 
 // Makes --program-folder the program's folder (absolute, as files store paths made from it).
 void useProgramFolder(const ProgramOptions& options);

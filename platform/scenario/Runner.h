@@ -69,6 +69,7 @@ private:
     std::optional<Target> resolveTarget(const Line& line, const std::string& word);
 
     bool pointer(const Line& line);
+    void drag(ui::Window& window, ui::Point start, ui::Point offset);
     bool keyEvent(const Line& line);
     bool tray(const Line& line);
     bool screenshot(const Line& line);

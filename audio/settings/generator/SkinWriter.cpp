@@ -78,8 +78,13 @@ std::map<std::string, std::string> geometryValues(double scale) {
     auto travel = [&](const QRect& t) {
         return std::to_string(scaled(t.y(), scale)) + "," + std::to_string(scaled(t.height(), scale));
     };
+    // The equalizer's middle is its flat gain only when the travel has one:
+    // its length stays even at every size.
+    auto evenTravel = [&](const QRect& t) {
+        return std::to_string(scaled(t.y(), scale)) + "," + std::to_string(2 * scaled(t.height(), scale / 2));
+    };
     std::map<std::string, std::string> values = {
-        {"EQSlider", travel(g.eqTrack)},
+        {"EQSlider", evenTravel(g.eqTrack)},
         {"MicSlider", travel(g.micTrack)},
         {"MicProgressLength", std::to_string(scaled(g.micProgressLength, scale))},
         {"VirtualCenter", std::to_string(scaled(g.virtualCentre.x(), scale)) + "," +
