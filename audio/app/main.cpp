@@ -9,6 +9,8 @@
 // The panel's own switches follow, read as the panel reads them (in any
 // case, the first known one wins): without -servicestart or -serviceboot it
 // only asks the service AudioDeviceService to open the panel.
+#include <malloc.h>
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,10 @@
 #include "platform/service/ServiceManager.h"
 
 int main(int argc, char** argv) {
+    // The skin's pictures are megabytes each. Taken from the heap, a buffer freed
+    // while the form is built is reused by the next picture; each one mapped on
+    // its own would fault in every page afresh.
+    mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
     // Every word that is not a "--" option is the panel's own.
     auto options = scenario::parseProgramOptions(argc, argv, "sonvair-app", {"-boot", "-servicestart", "-serviceboot"},
                                                  [](const std::string& arg) { return arg.rfind("--", 0) != 0; });
